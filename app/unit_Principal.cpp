@@ -1,0 +1,476 @@
+#include "app/unit_Principal.h"
+
+#include "games/unit_frameErroFlash.h"
+#include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_Aplicacao.h"
+#include "platform/unit_Componentes.h"
+#include "platform/unit_Constantes.h"
+#include "platform/unit_Erros.h"
+#include "platform/unit_Imagem.h"
+#include "platform/unit_Painel.h"
+#include "platform/unit_Recursos.h"
+#include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Idioma.h"
+#include "settings/unit_frameConfig.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor corFundoHome(247, 247, 247);
+constexpr int passoTransicao = 52;
+
+QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
+    auto* timer = new QTimer(dono);
+    timer->setObjectName(QLatin1String(nome));
+    timer->setInterval(intervalo);
+    return timer;
+}
+
+QString pastaComBarra(QString pasta) {
+    if (!pasta.endsWith(QLatin1Char('/')))
+        pasta += QLatin1Char('/');
+    return pasta;
+}
+
+} // namespace
+
+TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai) : QWidget(pai), servicos(std::move(servicosRecebidos)) {
+    setObjectName(QStringLiteral("Principal"));
+    criarComponentes();
+    TAplicacao::definirTratadorErros([this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
+    qApp->installEventFilter(this);
+    try {
+        FormCreate();
+    } catch (const std::exception& erro) {
+        ApplicationEvents1Exception(erro);
+    }
+}
+
+TPrincipal::~TPrincipal() {
+    qApp->removeEventFilter(this);
+    TAplicacao::definirTratadorErros({});
+}
+
+std::unique_ptr<QIODevice> TPrincipal::QuilletRSC(const QString& Nome) const {
+    return Recursos::abrir(Nome);
+}
+
+// ---------------------------------------------------------------------------
+// Components
+
+void TPrincipal::criarComponentes() {
+    setWindowTitle(Constantes::titulo);
+    setFont(Componentes::fonteSegoe(12));
+    resize(840, 626);
+
+    // Bottom of the stack first: the program's own screens, the games, then home.
+    painelQuillet = new TPainel(this);
+    painelQuillet->setObjectName(QStringLiteral("painelQuillet"));
+    painelQuillet->setCor(corFundoHome);
+    painelQuillet->setAlinhado(true);
+
+    painelJogo = new TPainel(this);
+    painelJogo->setObjectName(QStringLiteral("painelJogo"));
+    painelJogo->setCor(Qt::white);
+    painelJogo->setCaption(QStringLiteral("Iniciando..."));
+    QFont fonteJogo(QStringLiteral("Verdana"));
+    fonteJogo.setPixelSize(19);
+    painelJogo->setFont(fonteJogo);
+    QPalette paletaJogo = painelJogo->palette();
+    paletaJogo.setColor(QPalette::WindowText, QColor(66, 79, 111));
+    painelJogo->setPalette(paletaJogo);
+    painelJogo->setAlinhado(true);
+    painelJogo->hide();
+
+    criarHome();
+    ligarTiles();
+
+    timerOcultarHome = criarTimer(this, "timerOcultarHome", 1);
+    timerMostrarHome = criarTimer(this, "timerMostrarHome", 1);
+    timermostrarQuillet = criarTimer(this, "timermostrarQuillet", 1);
+    timerOcultarQuillet = criarTimer(this, "timerOcultarQuillet", 1);
+    AnimLogo = criarTimer(this, "AnimLogo", 10);
+    connect(timerOcultarHome, &QTimer::timeout, this, &TPrincipal::timerOcultarHomeTimer);
+    connect(timerMostrarHome, &QTimer::timeout, this, &TPrincipal::timerMostrarHomeTimer);
+    connect(timermostrarQuillet, &QTimer::timeout, this, &TPrincipal::timermostrarQuilletTimer);
+    connect(timerOcultarQuillet, &QTimer::timeout, this, &TPrincipal::timerOcultarQuilletTimer);
+    connect(AnimLogo, &QTimer::timeout, this, &TPrincipal::AnimLogoTimer);
+}
+
+void TPrincipal::criarHome() {
+    painelHome = new TPainel(this);
+    painelHome->setObjectName(QStringLiteral("painelHome"));
+    painelHome->setCor(corFundoHome);
+    painelHome->setAlinhado(true);
+    painelHome->installEventFilter(this);
+
+    painelHeader = new TPainel(painelHome);
+    painelHeader->setObjectName(QStringLiteral("painelHeader"));
+    painelHeader->setCor(Qt::white);
+    painelHeader->setAttribute(Qt::WA_OpaquePaintEvent);
+    Image1 = new QLabel(painelHeader);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("MARCA")))));
+    Image1->setAlignment(Qt::AlignCenter);
+    auto* layoutHeader = new QVBoxLayout(painelHeader);
+    layoutHeader->setContentsMargins(3, 3, 3, 3);
+    layoutHeader->addWidget(Image1, 0, Qt::AlignHCenter | Qt::AlignTop);
+
+    Bevel1 = new QFrame(painelHome);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+
+    criarPainelLogo(painelLogoVlm, logoVelmora, "painelLogoVlm", "logoVelmora", QRect(16, 91, 345, 114));
+    criarPainelLogo(painelLogoGumbrel, logoGumbrel, "painelLogoGumbrel", "logoGumbrel", QRect(16, 391, 345, 114));
+    criarPainelLogo(painelLogoKrd, logoKraddle, "painelLogoKrd", "logoKraddle", QRect(464, 91, 345, 114));
+    criarPainelLogo(painelLogoLurr, logoLurrow, "painelLogoLurr", "logoLurrow", QRect(457, 389, 345, 114));
+
+    btnConfig = new QPushButton(QStringLiteral("Configurações"), painelHome);
+    btnConfig->setObjectName(QStringLiteral("btnConfig"));
+    btnConfig->resize(161, 40);
+    btnConfig->setCursor(Qt::PointingHandCursor);
+    btnConfig->setFont(Componentes::fonteSegoe(13));
+    btnConfig->setIcon(QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
+    btnConfig->setIconSize(QSize(24, 24));
+    connect(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
+
+    textoVersao = new QPlainTextEdit(painelHome);
+    textoVersao->setObjectName(QStringLiteral("textoVersao"));
+    textoVersao->setReadOnly(true);
+    textoVersao->setFrameShape(QFrame::NoFrame);
+    textoVersao->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont fonteVersao = Componentes::fonteSegoe(12);
+    fonteVersao.setItalic(true);
+    textoVersao->setFont(fonteVersao);
+    QPalette paletaVersao = textoVersao->palette();
+    paletaVersao.setColor(QPalette::Base, corFundoHome);
+    paletaVersao.setColor(QPalette::Text, Qt::gray);
+    textoVersao->setPalette(paletaVersao);
+
+    const auto criarBotaoLink = [this](const char* nome, const QString& texto, const char* icone) {
+        auto* botao = new QToolButton(painelHome);
+        botao->setObjectName(QLatin1String(nome));
+        botao->setText(texto);
+        botao->resize(172, 73);
+        botao->setCursor(Qt::PointingHandCursor);
+        botao->setFont(Componentes::fonteSegoe(16));
+        botao->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        botao->setIcon(QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QLatin1String(icone))))));
+        botao->setIconSize(QSize(40, 40));
+        return botao;
+    };
+    btnKestrum = criarBotaoLink("btnKestrum", QStringLiteral("Kestrum"), "EMBLEMA");
+    btnKestrum->move(18, btnKestrum->y());
+    btnYouTube = criarBotaoLink("btnYouTube", QStringLiteral("Canal no YouTube"), "PLAY");
+    connect(btnKestrum, &QToolButton::clicked, this, &TPrincipal::btnKestrumClick);
+    connect(btnYouTube, &QToolButton::clicked, this, &TPrincipal::btnYouTubeClick);
+}
+
+void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel, const char* nomeLogo,
+                                 const QRect& geometria) {
+    painel = new TPainel(painelHome);
+    painel->setObjectName(QLatin1String(nomePainel));
+    painel->setFrameShape(QFrame::Panel);
+    painel->setFrameShadow(QFrame::Raised);
+    painel->setLineWidth(2);
+    painel->setGeometry(geometria);
+    logo = new TImagem(painel);
+    logo->setObjectName(QLatin1String(nomeLogo));
+    logo->setCursor(Qt::PointingHandCursor);
+    logo->setGeometry(painel->contentsRect());
+}
+
+void TPrincipal::alinharComponentesHome() {
+    const int largura = painelHome->width();
+    painelHeader->setGeometry(0, 0, largura, 70);
+    Bevel1->setGeometry(0, 70, largura, 3);
+    textoVersao->setGeometry(3, painelHome->height() - 3 - 39, largura - 6, 39);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+void TPrincipal::FormCreate() {
+    qlDef.clear();
+    primeiraVezVlm = true;
+    fechandoJogo = -1;
+
+    dataDir = pastaComBarra(servicos.pastas->pastaDadosUsuario()) + Constantes::nomePasta;
+    QDir().mkpath(dataDir);
+    configPath = dataDir + Constantes::nomeArquivoConfig;
+    tempDir = pastaComBarra(servicos.pastas->pastaTemporaria()) + Constantes::nomePasta;
+    QDir().mkpath(tempDir);
+
+    config = std::make_unique<TArquivoConfig>(configPath);
+    idioma = new TIdioma();
+    idioma->setParent(this);
+    carregarIdiomaInicial();
+    idioma->add(btnConfig, QStringLiteral("Caption"));
+    iniciarInterface();
+    idioma->aplicarIdioma();
+    textoVersao->setPlainText(textoSobre());
+
+    servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
+    listaBadURLs.clear();
+    listaURLsTestadas.clear();
+    AnimLogo->start();
+    primeiroUso();
+}
+
+// A stored language that is not two letters long, or that cannot be loaded,
+// gives the built-in Portuguese table.
+void TPrincipal::carregarIdiomaInicial() {
+    const QString guardado = config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT"));
+    if (guardado.size() == 2) {
+        try {
+            idioma->carregarIdioma(guardado.toUpper());
+            return;
+        } catch (const EErro&) {
+        }
+    }
+    idioma->carregarIdioma(QStringLiteral("PT"));
+}
+
+void TPrincipal::iniciarInterface() {
+    bannersJogos = {logoVelmora, logoKraddle, logoGumbrel, logoLurrow};
+    bannersOriginais.clear();
+    for (const char* recurso : {"LOGO_VELMORA", "LOGO_KRADDLE", "LOGO_GUMBREL", "LOGO_LURROW"})
+        bannersOriginais.append(QImage::fromData(Recursos::ler(QLatin1String(recurso))));
+    for (int i = 0; i < bannersJogos.size(); ++i)
+        comporTile(i);
+
+    frameProtetor = new TframeProtetor(this, painelQuillet);
+    frameConfig = new TframeConfig(this, painelQuillet);
+    frameErroFlash = new TframeErroFlash(this, painelQuillet);
+    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash})
+        frame->hide();
+    frameProtetor->init();
+    frameConfig->init();
+    frameErroFlash->init();
+}
+
+// The version line, then the note (which may run over several lines).
+QString TPrincipal::textoSobre() const {
+    QString texto = idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
+                    QLatin1Char('\n') + idioma->get(QStringLiteral("Principal.textoSobre"));
+    return texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+void TPrincipal::primeiroUso() {
+    if (!config->ReadBool(Constantes::secao, QStringLiteral("primeiroUso"), true))
+        return;
+    config->WriteBool(Constantes::secao, QStringLiteral("primeiroUso"), false);
+    config->UpdateFile();
+    btnConfigClick();
+}
+
+// Composes a tile picture: a white bitmap of the image's size with the logo centred on it.
+void TPrincipal::comporTile(int indice) {
+    TImagem* imagem = bannersJogos[indice];
+    const QImage& logo = bannersOriginais[indice];
+    imagem->bitmap = QImage(imagem->size(), QImage::Format_ARGB32_Premultiplied);
+    imagem->corFundo = Qt::white;
+    imagem->bitmap.fill(imagem->corFundo);
+    QPainter pintor(&imagem->bitmap);
+    pintor.drawImage(imagem->width() / 2 - logo.width() / 2, imagem->height() / 2 - logo.height() / 2, logo);
+    imagem->update();
+}
+
+bool TPrincipal::lerOpcao(const QString& chave, bool padrao) const {
+    return config->ReadBool(Constantes::secao, chave, padrao);
+}
+
+// ---------------------------------------------------------------------------
+// Screen transitions. One runs at a time: starting one first finishes the
+// running one at once, with its pending action.
+
+bool TPrincipal::animar() const {
+    return !concluindoTransicao_ && lerOpcao(QStringLiteral("usarAnim"), true);
+}
+
+void TPrincipal::concluirTransicaoEmCurso() {
+    concluindoTransicao_ = true;
+    const std::pair<QTimer*, void (TPrincipal::*)()> transicoes[] = {
+        {timerMostrarHome, &TPrincipal::timerMostrarHomeTimer},
+        {timerOcultarHome, &TPrincipal::timerOcultarHomeTimer},
+        {timermostrarQuillet, &TPrincipal::timermostrarQuilletTimer},
+        {timerOcultarQuillet, &TPrincipal::timerOcultarQuilletTimer}};
+    for (const auto& [timer, tick] : transicoes)
+        if (timer->isActive())
+            (this->*tick)();
+    concluindoTransicao_ = false;
+}
+
+// The action stored by the caller of a transition, in the same handler that
+// started it, becomes that transition's own at its first tick.
+void TPrincipal::reivindicarAcao() {
+    if (acaoReivindicada_)
+        return;
+    acaoTransicao_ = std::exchange(callbackOcultarHome, {});
+    acaoReivindicada_ = true;
+}
+
+void TPrincipal::executarAcaoPendente() {
+    reivindicarAcao();
+    const TOcultarHomeCallback acao = std::exchange(acaoTransicao_, {});
+    acaoReivindicada_ = false;
+    if (!acao)
+        return;
+    try {
+        acao();
+    } catch (const std::exception& erro) {
+        TAplicacao::tratarErro(erro);
+    }
+}
+
+void TPrincipal::mostrarHome() {
+    concluirTransicaoEmCurso();
+    painelHome->resize(width(), height());
+    painelHome->raise();
+    painelHome->show();
+    timerMostrarHome->start();
+}
+
+void TPrincipal::timerMostrarHomeTimer() {
+    reivindicarAcao();
+    if (animar())
+        painelHome->move(painelHome->x() + passoTransicao, painelHome->y());
+    else
+        painelHome->move(0, painelHome->y());
+    if (painelHome->x() < 0)
+        return;
+    timerMostrarHome->stop();
+    painelHome->setAlinhado(true);
+    painelJogo->hide();
+    executarAcaoPendente();
+}
+
+void TPrincipal::ocultarHome(QWidget* entaoMostrar) {
+    concluirTransicaoEmCurso();
+    painelHome->setAlinhado(false);
+    painelHome->setGeometry(0, 0, width(), height());
+    entaoMostrar->show();
+    timerOcultarHome->start();
+}
+
+void TPrincipal::timerOcultarHomeTimer() {
+    reivindicarAcao();
+    const int larguraCliente = painelHome->contentsRect().width();
+    if (animar())
+        painelHome->move(painelHome->x() - passoTransicao, painelHome->y());
+    else
+        painelHome->move(-larguraCliente, painelHome->y());
+    if (painelHome->x() > -larguraCliente)
+        return;
+    timerOcultarHome->stop();
+    painelHome->hide();
+    repaint();
+    // The revealed panel stays on screen a moment before the pending action
+    // (which may build a game screen) takes the UI thread.
+    QThread::msleep(100);
+    executarAcaoPendente();
+}
+
+void TPrincipal::mostrarQuillet() {
+    concluirTransicaoEmCurso();
+    painelQuillet->setAlinhado(false);
+    painelQuillet->setGeometry(width(), 0, width(), height());
+    painelQuillet->raise();
+    painelQuillet->show();
+    timermostrarQuillet->start();
+}
+
+void TPrincipal::timermostrarQuilletTimer() {
+    reivindicarAcao();
+    if (animar())
+        painelQuillet->move(painelQuillet->x() - passoTransicao, painelQuillet->y());
+    else
+        painelQuillet->move(0, painelQuillet->y());
+    if (painelQuillet->x() > 0)
+        return;
+    timermostrarQuillet->stop();
+    painelQuillet->setAlinhado(true);
+    painelJogo->hide();
+    painelHome->hide();
+    executarAcaoPendente();
+}
+
+void TPrincipal::ocultarQuillet(QWidget* entaoMostrar) {
+    concluirTransicaoEmCurso();
+    painelQuillet->setAlinhado(false);
+    painelQuillet->setGeometry(0, 0, width(), height());
+    entaoMostrar->show();
+    timerOcultarQuillet->start();
+}
+
+void TPrincipal::timerOcultarQuilletTimer() {
+    reivindicarAcao();
+    if (animar())
+        painelQuillet->move(painelQuillet->x() + passoTransicao, painelQuillet->y());
+    else
+        painelQuillet->move(width(), painelQuillet->y());
+    if (painelQuillet->x() < width())
+        return;
+    timerOcultarQuillet->stop();
+    painelQuillet->hide();
+    // The settings screen slid out in view; it is put away now that it is gone.
+    frameConfig->hide();
+    executarAcaoPendente();
+}
+
+// ---------------------------------------------------------------------------
+// Full screen: the mode is read from the window's border.
+
+void TPrincipal::modoFullscreen() {
+    const bool visivel = isVisible();
+    if (!emFullscreen()) {
+        setWindowFlag(Qt::FramelessWindowHint, true);
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        setWindowState(Qt::WindowMaximized);
+        const QSize tela = servicos.metricas->tamanhoTela();
+        setGeometry(0, 0, tela.width(), tela.height() + 26);
+    } else {
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    }
+    // Changing the border re-creates the native window, which hides it.
+    if (visivel)
+        show();
+}
+
+bool TPrincipal::emFullscreen() const {
+    return windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+// ---------------------------------------------------------------------------
+// Events
+
+void TPrincipal::closeEvent(QCloseEvent* evento) {
+    if (!FormCloseQuery()) {
+        evento->ignore();
+        return;
+    }
+    FormClose();
+    evento->accept();
+}
+
+bool TPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == painelHome && evento->type() == QEvent::Resize) {
+        alinharComponentesHome();
+        painelHomeResize();
+        return false;
+    }
+    return ApplicationEvents1Message(objeto, evento);
+}

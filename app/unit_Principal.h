@@ -1,0 +1,168 @@
+#pragma once
+
+#include "app/unit_OcultarHomeCallback.h"
+#include "platform/unit_Servicos.h"
+
+#include <QImage>
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <exception>
+#include <memory>
+
+class QBuffer;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class QTimer;
+class TArquivoConfig;
+class TIdioma;
+class TImagem;
+class TPainel;
+class TRegrasLinks;
+class TframeConfig;
+class TframeErroFlash;
+class TframeOutroJogo;
+class TframeProtetor;
+class TframeVelmora;
+
+// The main window: owner of the shared state, the three stacked screen panels
+// (home, games, and the program's own screens) and the moves between them.
+class TPrincipal : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPrincipal(TServicos servicos, QWidget* pai = nullptr);
+    ~TPrincipal() override;
+
+    // Components.
+    TPainel* painelHome;
+    TPainel* painelHeader;
+    QLabel* Image1;
+    QFrame* Bevel1;
+    TPainel* painelLogoVlm;
+    TImagem* logoVelmora;
+    QTimer* AnimLogo;
+    QTimer* timerOcultarHome;
+    TPainel* painelLogoGumbrel;
+    TImagem* logoGumbrel;
+    TPainel* painelLogoKrd;
+    TImagem* logoKraddle;
+    TPainel* painelLogoLurr;
+    TImagem* logoLurrow;
+    TPainel* painelJogo;
+    QTimer* timerMostrarHome;
+    TPainel* painelQuillet;
+    QTimer* timermostrarQuillet;
+    QTimer* timerOcultarQuillet;
+    QPushButton* btnConfig;
+    QPlainTextEdit* textoVersao;
+    QToolButton* btnKestrum;
+    QToolButton* btnYouTube;
+
+    // Fields.
+    QList<TImagem*> bannersJogos;
+    QList<QImage> bannersOriginais;
+    TOcultarHomeCallback callbackOcultarHome;
+    int fechandoJogo = -1;
+    QStringList listaBadURLs;
+    QStringList listaURLsTestadas;
+    std::unique_ptr<TArquivoConfig> config;
+    QString dataDir;
+    QString configPath;
+    QString tempDir;
+    TIdioma* idioma = nullptr;
+    bool primeiraVezVlm = true;
+    QStringList qlDef;
+
+    // The three hidden screens, and the game screens (empty while a game is closed).
+    TframeProtetor* frameProtetor = nullptr;
+    TframeConfig* frameConfig = nullptr;
+    TframeErroFlash* frameErroFlash = nullptr;
+    TframeVelmora* frameVelmora = nullptr;
+    std::array<TframeOutroJogo*, 3> framesOutroJogo = {};
+
+    TServicos servicos;
+
+    // Start-up.
+    std::unique_ptr<QIODevice> QuilletRSC(const QString& Nome) const;
+    void comporTile(int indice);
+
+    // Screen transitions.
+    void mostrarHome();
+    void ocultarHome(QWidget* entaoMostrar);
+    void mostrarQuillet();
+    void ocultarQuillet(QWidget* entaoMostrar);
+    void timerMostrarHomeTimer();
+    void timerOcultarHomeTimer();
+    void timermostrarQuilletTimer();
+    void timerOcultarQuilletTimer();
+
+    // Home screen.
+    void painelHomeResize();
+    void AnimLogoTimer();
+    void btnConfigClick();
+    void btnKestrumClick();
+    void btnYouTubeClick();
+    void abrirURL(const QString& URL);
+
+    // Full screen.
+    void modoFullscreen();
+    bool emFullscreen() const;
+
+    // Closing and application-wide events.
+    bool FormCloseQuery();
+    void FormClose();
+    bool ApplicationEvents1Message(QObject* destino, QEvent* Msg);
+    void ApplicationEvents1Exception(const std::exception& E);
+
+    // Game screens.
+    void abrirVelmora();
+    void abrirKraddle();
+    void abrirGumbrel();
+    void abrirLurrow();
+    void fecharVelmora();
+    void fecharOutroJogo();
+
+    // Link protection.
+    void WMDrawClipboard();
+    bool verificarBadURL(QString url, QString urlOriginal, const QString& titulo);
+    void mostrarProtetor();
+
+    // Remote definitions.
+    void carregamentoQLDef(QBuffer& data, const QString& url);
+    void carregamentoBadlist(QBuffer& data, const QString& url);
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void criarComponentes();
+    void criarHome();
+    void criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel, const char* nomeLogo,
+                         const QRect& geometria);
+    void FormCreate();
+    void iniciarInterface();
+    void carregarIdiomaInicial();
+    QString textoSobre() const;
+    void primeiroUso();
+
+    bool lerOpcao(const QString& chave, bool padrao) const;
+    bool animar() const;
+    void concluirTransicaoEmCurso();
+    void reivindicarAcao();
+    void executarAcaoPendente();
+    void alinharComponentesHome();
+    void ligarTiles();
+    void ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo);
+    // Makes the screen of the tile's game visible before the slide, when it exists.
+    void mostrarJogoExistente(int indiceTile);
+
+    // The pending action taken over by the running transition at its first tick.
+    TOcultarHomeCallback acaoTransicao_;
+    bool acaoReivindicada_ = false;
+    bool concluindoTransicao_ = false;
+};

@@ -1,0 +1,136 @@
+// The home screen of the main window: layout, tiles and their animation, and its buttons.
+#include "app/unit_Principal.h"
+
+#include "platform/unit_Imagem.h"
+#include "platform/unit_Painel.h"
+#include "settings/unit_frameConfig.h"
+
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+const QColor corBranca(255, 255, 255);
+const QColor corHover(235, 235, 235);
+const QColor corPressionada(210, 210, 220);
+constexpr int passoCor = 1;
+
+const QString estadoParado = QStringLiteral("0");
+const QString estadoEscurecendo = QStringLiteral("1");
+const QString estadoClareando = QStringLiteral("2");
+
+QColor somarPasso(const QColor& cor, int passo) {
+    return QColor(qMin(cor.red() + passo, 255), qMin(cor.green() + passo, 255), qMin(cor.blue() + passo, 255));
+}
+
+// Fills the tile's existing bitmap with its colour and draws its logo centred on it.
+void pintarTile(TImagem* imagem, const QImage& logo) {
+    imagem->bitmap.fill(imagem->corFundo);
+    QPainter pintor(&imagem->bitmap);
+    pintor.drawImage(imagem->width() / 2 - logo.width() / 2, imagem->height() / 2 - logo.height() / 2, logo);
+    pintor.end();
+    imagem->update();
+}
+
+} // namespace
+
+void TPrincipal::painelHomeResize() {
+    const int W = width();
+    const int H = height();
+    const int PW = painelHome->contentsRect().width();
+    const int PH = painelHome->contentsRect().height();
+    const int topoBaixo = H - painelLogoGumbrel->height() - 16 - (textoVersao->height() + 3);
+
+    painelLogoVlm->resize(W / 2 - 2, painelLogoVlm->height());
+    painelLogoKrd->resize(W / 2 - 2, painelLogoKrd->height());
+    painelLogoKrd->move(W - painelLogoKrd->width() - 16, painelLogoKrd->y());
+    painelLogoGumbrel->move(painelLogoGumbrel->x(), topoBaixo);
+    painelLogoGumbrel->resize(W / 2 - 2, painelLogoGumbrel->height());
+    painelLogoLurr->resize(W / 2 - 2, painelLogoLurr->height());
+    painelLogoLurr->move(W - painelLogoLurr->width() - 16, topoBaixo);
+    btnConfig->move(PW / 2 - btnConfig->width() / 2, PH / 2 - btnConfig->height() / 2);
+    btnKestrum->move(btnKestrum->x(), H / 2 - btnKestrum->height() / 2);
+    btnYouTube->move(W - btnYouTube->width() - 16, H / 2 - btnYouTube->height() / 2);
+    // The right column lies over the left one where they overlap.
+    painelLogoKrd->raise();
+    painelLogoLurr->raise();
+
+    for (int i = 0; i < bannersJogos.size(); ++i) {
+        TImagem* imagem = bannersJogos[i];
+        imagem->setGeometry(imagem->parentWidget()->contentsRect());
+        comporTile(i);
+    }
+}
+
+void TPrincipal::AnimLogoTimer() {
+    for (int i = 0; i < bannersJogos.size(); ++i) {
+        TImagem* imagem = bannersJogos[i];
+        if (imagem->hint == estadoEscurecendo) {
+            imagem->corFundo = somarPasso(imagem->corFundo, -passoCor);
+            if (imagem->corFundo.red() <= corHover.red()) {
+                imagem->corFundo = corHover;
+                imagem->hint = estadoParado;
+            }
+            pintarTile(imagem, bannersOriginais[i]);
+        }
+        if (imagem->hint == estadoClareando) {
+            imagem->corFundo = somarPasso(imagem->corFundo, passoCor);
+            if (imagem->corFundo.red() == corBranca.red()) {
+                imagem->corFundo = corBranca;
+                imagem->hint = estadoParado;
+            }
+            pintarTile(imagem, bannersOriginais[i]);
+        }
+    }
+}
+
+void TPrincipal::ligarTiles() {
+    ligarTile(logoVelmora, 0, {this, &TPrincipal::abrirVelmora});
+    ligarTile(logoKraddle, 1, {this, &TPrincipal::abrirKraddle});
+    ligarTile(logoGumbrel, 2, {this, &TPrincipal::abrirGumbrel});
+    ligarTile(logoLurrow, 3, {this, &TPrincipal::abrirLurrow});
+}
+
+void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo) {
+    connect(imagem, &TImagem::MouseEnter, this, [imagem] { imagem->hint = estadoEscurecendo; });
+    connect(imagem, &TImagem::MouseLeave, this, [imagem] { imagem->hint = estadoClareando; });
+    const auto colorir = [this, indice, imagem](const QColor& cor) {
+        imagem->corFundo = cor;
+        pintarTile(imagem, bannersOriginais[indice]);
+    };
+    connect(imagem, &TImagem::MouseDown, this, [colorir] { colorir(corPressionada); });
+    connect(imagem, &TImagem::MouseUp, this, [colorir] { colorir(corHover); });
+    connect(imagem, &TImagem::Click, this, [this, indice, abrirJogo] {
+        callbackOcultarHome = abrirJogo;
+        mostrarJogoExistente(indice);
+        ocultarHome(painelJogo);
+    });
+}
+
+void TPrincipal::btnConfigClick() {
+    frameConfig->show();
+    frameConfig->mostrarConfigs();
+    mostrarQuillet();
+}
+
+void TPrincipal::btnKestrumClick() {
+    abrirURL(servicos.enderecos.portal);
+}
+
+void TPrincipal::btnYouTubeClick() {
+    abrirURL(servicos.enderecos.canalVideos);
+}
+
+// Only web addresses reach the desktop: an address from a remote document
+// must never make it run a local file or another scheme's handler.
+void TPrincipal::abrirURL(const QString& URL) {
+    const QUrl endereco(URL, QUrl::StrictMode);
+    const QString esquema = endereco.scheme().toLower();
+    if (!endereco.isValid() || endereco.host().isEmpty() ||
+        (esquema != QLatin1String("http") && esquema != QLatin1String("https")))
+        return;
+    servicos.shell->abrir(URL);
+}

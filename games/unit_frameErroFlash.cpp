@@ -1,0 +1,58 @@
+#include "games/unit_frameErroFlash.h"
+
+#include "app/unit_Principal.h"
+#include "platform/unit_Painel.h"
+#include "platform/unit_Recursos.h"
+#include "settings/unit_Idioma.h"
+#include "platform/unit_Componentes.h"
+#include "platform/unit_RotuloClicavel.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+TframeErroFlash::TframeErroFlash(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+    setObjectName(QStringLiteral("frameErroFlash"));
+    Componentes::pintarFundo(this, Qt::white);
+
+    Panel1 = Componentes::criarCabecalho(this, "Panel1");
+    textoTitulo = Componentes::criarTituloCabecalho(Panel1, QStringLiteral("Adobe Flash Player ActiveX"));
+    Image2 = Componentes::criarImagem(Panel1, "Image2", QStringLiteral("LOGO_PROGRAMA"));
+    Image2->setGeometry(3, 4, 64, 64);
+    Bevel3 = Componentes::criarLinha(this, "Bevel3", 3);
+
+    textoErro = new QLabel(this);
+    textoErro->setObjectName(QStringLiteral("textoErro"));
+    textoErro->setWordWrap(true);
+    Label1 = new TRotuloClicavel(principal->servicos.enderecos.ajudaFlash, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont fonteLink = Label1->font();
+    fonteLink.setBold(true);
+    fonteLink.setUnderline(true);
+    Label1->setFont(fonteLink);
+    Label1->setForegroundRole(QPalette::Highlight);
+    Label1->setCursor(Qt::PointingHandCursor);
+    connect(Label1, &TRotuloClicavel::Click, this, &TframeErroFlash::Label1Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel1);
+    layout->addWidget(Bevel3);
+    layout->addSpacing(46);
+    layout->addWidget(textoErro);
+    layout->addWidget(Label1);
+    layout->addStretch();
+    textoErro->setContentsMargins(13, 0, 0, 0);
+    Label1->setContentsMargins(13, 0, 0, 0);
+
+    Image1 = Componentes::criarImagem(this, "Image1", QStringLiteral("EXCLAMACAO"));
+    Image1->setGeometry(3, 77, 32, 32);
+}
+
+void TframeErroFlash::init() {
+    principal_->idioma->add(textoTitulo, QStringLiteral("Caption"));
+}
+
+void TframeErroFlash::Label1Click() {
+    principal_->abrirURL(Label1->text());
+}

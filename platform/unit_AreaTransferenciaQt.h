@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/unit_AreaTransferencia.h"
+
+#include <QObject>
+
+// The desktop clipboard through Qt: a change of the clipboard (not of the
+// mouse selection) is one notification.
+class TAreaTransferenciaQt : public QObject, public TAreaTransferencia {
+    Q_OBJECT
+public:
+    TAreaTransferenciaQt();
+    void aoMudar(std::function<void()> receptor) override;
+    QString lerTexto() override;
+
+private:
+    std::function<void()> receptor_;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class TAjustePai;
+
+// The player control that runs a game movie: the properties, operations and
+// events the game screens use, and no others.
+class TFlashPlayer : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFlashPlayer(QWidget* pai);
+
+    virtual QString BGColor() const = 0;
+    virtual void setBGColor(const QString& rrggbb) = 0;
+    virtual QString Movie() const = 0;
+    // Starts loading and playing the movie; ready states follow through OnReadyStateChange.
+    virtual void setMovie(const QString& url) = 0;
+    virtual QString Scale() const = 0;
+    virtual void setScale(const QString& escala) = 0;
+    virtual QString WMode() const = 0;
+    virtual void setWMode(const QString& modo) = 0;
+    // 0 low, 1 high, 2 automatic low, 3 automatic high.
+    virtual int Quality() const = 0;
+    virtual void setQuality(int qualidade) = 0;
+    // Only inside OnFlashCall: the XML reply that becomes the movie's call result.
+    virtual void SetReturnValue(const QString& xml) = 0;
+
+    // Window operations.
+    bool alinhado() const;
+    void setAlinhado(bool alinhado);
+    void SetFocus();
+    // Whether the player (or anything inside it) holds the keyboard focus.
+    virtual bool Focused() const;
+
+    // Raised synchronously while the movie waits, with the XML text of one external call.
+    std::function<void(const QString& request)> OnFlashCall;
+    // The player's load state; 4 means the movie is loaded and running.
+    std::function<void(int newState)> OnReadyStateChange;
+
+private:
+    TAjustePai* ajuste_;
+};
+
+// Creates player controls; fails with EOleSysError when the control is not available.
+class TFabricaPlayer {
+public:
+    virtual ~TFabricaPlayer() = default;
+    virtual TFlashPlayer* criar(QWidget* pai) = 0;
+};

@@ -1,0 +1,19 @@
+#include "platform/unit_Servicos.h"
+
+#include "platform/unit_AreaTransferenciaQt.h"
+#include "platform/unit_CaixasMensagemQt.h"
+#include "platform/unit_EncerramentoQt.h"
+#include "platform/unit_MetricasJanelaQt.h"
+#include "platform/unit_PastasSistemaLinux.h"
+#include "platform/unit_ShellQt.h"
+
+TServicos TServicos::doSistema() {
+    TServicos servicos;
+    servicos.pastas = std::make_unique<TPastasSistemaLinux>();
+    servicos.mensagens = std::make_unique<TCaixasMensagemQt>();
+    servicos.shell = std::make_unique<TShellQt>();
+    servicos.encerramento = std::make_unique<TEncerramentoQt>();
+    servicos.metricas = std::make_unique<TMetricasJanelaQt>();
+    servicos.areaTransferencia = std::make_unique<TAreaTransferenciaQt>();
+    return servicos;
+}

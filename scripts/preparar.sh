@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what the build needs (when missing), then configures and builds.
+# Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_EXTRA may be set by the caller.
+set -euo pipefail
+
+RAIZ="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$RAIZ/build}"
+PACOTES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libpcre2-dev libcurl4-openssl-dev
+         libgtest-dev libgmock-dev libcpp-httplib-dev xvfb xdotool x11-utils imagemagick fonts-dejavu-core
+         libgl1-mesa-dev)
+
+faltando=()
+for pacote in "${PACOTES[@]}"; do
+  dpkg-query -W -f='${Status}' "$pacote" 2>/dev/null | grep -q "install ok installed" || faltando+=("$pacote")
+done
+if ((${#faltando[@]})); then
+  if [[ $(id -u) -eq 0 ]]; then
+    echo "Installing: ${faltando[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${faltando[@]}" >/dev/null
+  else
+    echo "Missing packages. Run as root:"
+    echo "  apt-get install -y ${faltando[*]}"
+    exit 1
+  fi
+fi
+
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$RAIZ"
+fi
+if [[ ! -f "$BUILD_DIR/build.ninja" ]]; then
+  cmake -S "$RAIZ" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_EXTRA:-} >/dev/null
+fi
+cmake --build "$BUILD_DIR"

@@ -1,0 +1,107 @@
+#include "settings/unit_Idioma.h"
+
+#include "platform/unit_Erros.h"
+#include "platform/unit_Frame.h"
+#include "platform/unit_Recursos.h"
+#include "settings/unit_Formatador.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QWidget>
+
+namespace {
+
+QString chaveDe(const QWidget* control) {
+    const QWidget* recipiente = control->parentWidget();
+    while (recipiente->parentWidget() && !qobject_cast<const TFrame*>(recipiente))
+        recipiente = recipiente->parentWidget();
+    return recipiente->objectName() + QLatin1Char('.') + control->objectName();
+}
+
+QByteArray lerArquivoIdioma(const QString& arquivo) {
+    if (arquivo == QLatin1String("PT") || arquivo == QLatin1String("EN"))
+        return Recursos::ler(QStringLiteral("IDIOMA_") + arquivo);
+    QFile arquivoDisco(arquivo);
+    if (!arquivoDisco.open(QIODevice::ReadOnly))
+        throw EArquivo(QStringLiteral("Cannot open file \"%1\". %2").arg(arquivo, arquivoDisco.errorString()));
+    return arquivoDisco.readAll();
+}
+
+QStringList dividirLinhas(const QByteArray& bytes) {
+    QString texto = QString::fromUtf8(bytes);
+    if (texto.startsWith(QChar(0xFEFF)))
+        texto.remove(0, 1);
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList linhas = texto.split(QLatin1Char('\n'));
+    if (!linhas.isEmpty() && linhas.last().isEmpty())
+        linhas.removeLast();
+    return linhas;
+}
+
+// Blanks and control characters at both ends are dropped.
+QString aparar(const QString& texto) {
+    qsizetype inicio = 0;
+    qsizetype fim = texto.size();
+    while (inicio < fim && texto[inicio].unicode() <= 32)
+        ++inicio;
+    while (fim > inicio && texto[fim - 1].unicode() <= 32)
+        --fim;
+    return texto.mid(inicio, fim - inicio);
+}
+
+} // namespace
+
+void TIdioma::add(QWidget* control, const QString& Prop) {
+    listaControls.append({control, chaveDe(control), Prop});
+    connect(control, &QObject::destroyed, this, &TIdioma::esquecerControl);
+}
+
+QString TIdioma::get(const QString& nome) const {
+    for (const QString& linha : lang) {
+        const qsizetype igual = linha.indexOf(QLatin1Char('='));
+        if (igual < 0 || linha.left(igual).compare(nome, Qt::CaseInsensitive) != 0)
+            continue;
+        QString valor = linha.mid(igual + 1);
+        valor.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
+        return aparar(valor);
+    }
+    return QLatin1Char('$') + nome;
+}
+
+QString TIdioma::get(const QString& nome, const QStringList& Args) const {
+    const QString modelo = get(nome);
+    if (modelo == QLatin1Char('$') + nome)
+        return modelo;
+    return Formatador::formatar(modelo, Args);
+}
+
+void TIdioma::carregarIdioma(const QString& arquivo) {
+    lang = dividirLinhas(lerArquivoIdioma(arquivo));
+}
+
+void TIdioma::aplicarIdioma() {
+    for (const TIdiomaControl& entrada : std::as_const(listaControls))
+        aplicar(entrada);
+}
+
+void TIdioma::aplicar(const TIdiomaControl& entrada) const {
+    QWidget* control = entrada.control;
+    if (!control)
+        return;
+    const QString texto = get(entrada.nome);
+    if (auto* lista = qobject_cast<QComboBox*>(control)) {
+        lista->clear();
+        lista->addItems(texto.split(QStringLiteral("\r\n")));
+        lista->setCurrentIndex(-1);
+        return;
+    }
+    // "Caption" is the text a control shows.
+    const char* propriedade = entrada.prop == QLatin1String("Caption") ? "text" : nullptr;
+    if (!propriedade || !control->setProperty(propriedade, texto))
+        throw EErro(QStringLiteral("Property %1 does not exist").arg(entrada.prop));
+}
+
+void TIdioma::esquecerControl(QObject* control) {
+    listaControls.removeIf([control](const TIdiomaControl& e) { return e.control.isNull() || e.control == control; });
+}

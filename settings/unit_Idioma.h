@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// One registered control: its key ("screen.control") and the text property it shows.
+struct TIdiomaControl {
+    QPointer<QWidget> control;
+    QString nome;
+    QString prop;
+};
+
+// The translation registry: the loaded language table, and the controls whose
+// texts follow it. A control leaves the registry when it is destroyed.
+class TIdioma : public QObject {
+    Q_OBJECT
+public:
+    // Registers `control` under "<screen>.<control>", the screen being the
+    // nearest enclosing screen frame, or the top-level window.
+    void add(QWidget* control, const QString& Prop);
+    // The text of a key (letter case ignored); "$" + key when the table lacks it.
+    QString get(const QString& nome) const;
+    // The same, its "%s" directives filled with `Args`; raises EFormato when they do not fit.
+    QString get(const QString& nome, const QStringList& Args) const;
+    // Replaces the table with a language file: "PT" and "EN" are built in,
+    // anything else is a file path. Raises an error, keeping the old table, when it cannot be read.
+    void carregarIdioma(const QString& arquivo);
+    // Sets the text of every registered control that still exists.
+    void aplicarIdioma();
+
+    QList<TIdiomaControl> listaControls;
+    QStringList lang;
+
+private:
+    void aplicar(const TIdiomaControl& entrada) const;
+    void esquecerControl(QObject* control);
+};
