@@ -1,0 +1,37 @@
+#include "tests/support/unit_Falsos.h"
+
+#include "platform/unit_Erros.h"
+
+QString TAreaTransferenciaFalsa::lerTexto() {
+    if (ocupada)
+        throw EErro(QStringLiteral("Cannot open clipboard: Access denied"));
+    return texto;
+}
+
+TServicosTeste::TServicosTeste() {
+    auto mensagensNovas = std::make_unique<TCaixasMensagemRoteiro>();
+    auto shellNovo = std::make_unique<TShellGravador>();
+    auto encerramentoNovo = std::make_unique<TEncerramentoGravador>();
+    auto metricasNovas = std::make_unique<TMetricasFalsas>();
+    auto pastasNovas = std::make_unique<TPastasTeste>();
+    auto areaNova = std::make_unique<TAreaTransferenciaFalsa>();
+    mensagens = mensagensNovas.get();
+    shell = shellNovo.get();
+    encerramento = encerramentoNovo.get();
+    metricas = metricasNovas.get();
+    pastas = pastasNovas.get();
+    areaTransferencia = areaNova.get();
+    servicos.mensagens = std::move(mensagensNovas);
+    servicos.shell = std::move(shellNovo);
+    servicos.encerramento = std::move(encerramentoNovo);
+    servicos.metricas = std::move(metricasNovas);
+    servicos.pastas = std::move(pastasNovas);
+    servicos.areaTransferencia = std::move(areaNova);
+    // No test reaches the network: the built-in addresses point at a closed local port.
+    servicos.enderecos.definicoesPrimaria = QStringLiteral("http://127.0.0.1:9/ql6def.txt");
+    servicos.enderecos.definicoesReserva = QStringLiteral("http://127.0.0.1:9/ql6def-reserva.txt");
+}
+
+QString TServicosTeste::pastaDados() const {
+    return pastas->pastaDadosUsuario() + QStringLiteral("/Quillet 6/");
+}
