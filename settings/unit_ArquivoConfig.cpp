@@ -85,7 +85,9 @@ std::optional<int> converterInteiro(const QString& texto) {
 }
 
 void gravarLinhas(const QString& caminho, const QStringList& linhas) {
-    const auto falha = [&caminho] { return EArquivo(QStringLiteral("Cannot write the file %1").arg(caminho)); };
+    const auto falha = [&caminho] {
+        return EArquivo(QStringLiteral("Cannot write the file %1").arg(caminho));
+    };
     if (QFile::exists(caminho) && !(QFile::permissions(caminho) & QFileDevice::WriteOwner))
         throw falha();
     // The new content goes to a temporary file beside the old one, which is

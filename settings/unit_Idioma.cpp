@@ -23,7 +23,8 @@ QByteArray lerArquivoIdioma(const QString& arquivo) {
         return Recursos::ler(QStringLiteral("IDIOMA_") + arquivo);
     QFile arquivoDisco(arquivo);
     if (!arquivoDisco.open(QIODevice::ReadOnly))
-        throw EArquivo(QStringLiteral("Cannot open file \"%1\". %2").arg(arquivo, arquivoDisco.errorString()));
+        throw EArquivo(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(arquivo, arquivoDisco.errorString()));
     return arquivoDisco.readAll();
 }
 
@@ -103,5 +104,6 @@ void TIdioma::aplicar(const TIdiomaControl& entrada) const {
 }
 
 void TIdioma::esquecerControl(QObject* control) {
-    listaControls.removeIf([control](const TIdiomaControl& e) { return e.control.isNull() || e.control == control; });
+    listaControls.removeIf(
+        [control](const TIdiomaControl& e) { return e.control.isNull() || e.control == control; });
 }
