@@ -450,6 +450,9 @@ void TPrincipal::modoFullscreen() {
     } else {
         setWindowFlag(Qt::FramelessWindowHint, false);
         setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        // The explicit full-screen geometry dropped the maximised state; the
+        // window comes back maximised with its frame.
+        setWindowState(Qt::WindowMaximized);
     }
     // Changing the border re-creates the native window, which hides it.
     if (visivel)
