@@ -160,9 +160,16 @@ private:
     void ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo);
     // Makes the screen of the tile's game visible before the slide, when it exists.
     void mostrarJogoExistente(int indiceTile);
+    // Downloads `url` on a worker and hands the document to `tratador`.
+    void iniciarCarregamento(const QString& url, void (TPrincipal::*tratador)(QBuffer&, const QString&));
+    void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);
 
     // The pending action taken over by the running transition at its first tick.
     TOcultarHomeCallback acaoTransicao_;
     bool acaoReivindicada_ = false;
     bool concluindoTransicao_ = false;
+
+    // The hand-overs of workers run only while this exists. Keep it the last
+    // member: it is then the first thing destroyed with the window.
+    QObject guardaEntregas;
 };
