@@ -2,6 +2,7 @@
 
 #include "platform/unit_AreaTransferenciaQt.h"
 #include "platform/unit_CaixasMensagemQt.h"
+#include "platform/unit_Constantes.h"
 #include "platform/unit_EncerramentoQt.h"
 #include "platform/unit_FabricaPlayerLinux.h"
 #include "platform/unit_MetricasJanelaQt.h"
@@ -15,7 +16,9 @@ TServicos TServicos::doSistema() {
     servicos.shell = std::make_unique<TShellQt>();
     servicos.encerramento = std::make_unique<TEncerramentoQt>();
     servicos.metricas = std::make_unique<TMetricasJanelaQt>();
-    servicos.fabricaPlayer = std::make_unique<TFabricaPlayerLinux>();
+    servicos.fabricaPlayer =
+        std::make_unique<TFabricaPlayerLinux>(servicos.pastas->pastaDadosUsuario() + QLatin1Char('/') +
+                                              Constantes::nomePasta + QStringLiteral("web"));
     servicos.areaTransferencia = std::make_unique<TAreaTransferenciaQt>();
     return servicos;
 }

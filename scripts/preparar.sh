@@ -7,7 +7,9 @@ RAIZ="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$RAIZ/build}"
 PACOTES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libpcre2-dev libcurl4-openssl-dev
          libgtest-dev libgmock-dev libcpp-httplib-dev xvfb xdotool x11-utils imagemagick fonts-dejavu-core
-         libgl1-mesa-dev)
+         libgl1-mesa-dev qt6-webengine-dev)
+# The player's SWF engine comes from npm; any npm will do (Node.js may come from elsewhere).
+command -v npm >/dev/null || PACOTES+=(npm)
 
 faltando=()
 for pacote in "${PACOTES[@]}"; do
@@ -23,6 +25,14 @@ if ((${#faltando[@]})); then
     echo "  apt-get install -y ${faltando[*]}"
     exit 1
   fi
+fi
+
+# The SWF engine, pinned by third_party/ruffle/package-lock.json. Without it
+# the program runs its stand-in player.
+if [[ ! -f "$RAIZ/third_party/ruffle/node_modules/@ruffle-rs/ruffle/ruffle.js" ]]; then
+  echo "Installing the SWF engine (npm: @ruffle-rs/ruffle)"
+  npm ci --prefix "$RAIZ/third_party/ruffle" --ignore-scripts --no-audit --no-fund --silent ||
+    echo "The SWF engine could not be installed: the program will use its stand-in player."
 fi
 
 if command -v ccache >/dev/null; then

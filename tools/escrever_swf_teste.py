@@ -1,0 +1,229 @@
+#!/usr/bin/env python3
+"""Writes the test movies of the player, byte by byte (SWF 8, ActionScript 1).
+
+ponte.swf plays the part of a game's loader movie on an 800 x 600 stage: at
+start it asks its page for the page address and the browser identity through
+ExternalInterface, shows and traces both replies. On the F key it makes the
+full-screen call, on Q it shows its quality, on S it selects its text (for a
+copy); every key and mouse press is shown and traced as well.
+
+Usage: escrever_swf_teste.py [output folder]   (default: tests/data/swf)
+"""
+
+import struct
+import sys
+from pathlib import Path
+
+LARGURA, ALTURA = 800, 600
+TWIPS = 20
+VERSAO_SWF = 8
+
+# Action codes of the SWF 8 bytecode used here.
+STOP = 0x07
+NOT = 0x12
+POP = 0x17
+GET_VARIABLE = 0x1C
+SET_VARIABLE = 0x1D
+TRACE = 0x26
+CALL_FUNCTION = 0x3D
+NEW_OBJECT = 0x40
+ADD2 = 0x47
+EQUALS2 = 0x49
+GET_MEMBER = 0x4E
+SET_MEMBER = 0x4F
+CALL_METHOD = 0x52
+PUSH = 0x96
+DEFINE_FUNCTION = 0x9B
+IF = 0x9D
+
+PEDIDO_ENDERECO = "window.location.href.toString"
+PEDIDO_IDENTIDADE = "function(){return navigator.appVersion+'-'+navigator.appName;}"
+PEDIDO_TELA_CHEIA = "pleinEcran"
+TECLA_F = 70
+TECLA_Q = 81
+TECLA_S = 83
+
+
+def texto_c(texto):
+    return texto.encode("utf-8") + b"\0"
+
+
+def acao(codigo, dados=b""):
+    if codigo < 0x80:
+        return bytes([codigo])
+    return bytes([codigo]) + struct.pack("<H", len(dados)) + dados
+
+
+def push(*valores):
+    dados = b""
+    for valor in valores:
+        if isinstance(valor, bool):
+            dados += bytes([5, int(valor)])
+        elif isinstance(valor, int):
+            dados += bytes([7]) + struct.pack("<i", valor)
+        elif isinstance(valor, str):
+            dados += bytes([0]) + texto_c(valor)
+        else:
+            raise TypeError(valor)
+    return acao(PUSH, dados)
+
+
+# Expressions leave one value on the stack; statements leave none.
+def var(nome):
+    return push(nome) + acao(GET_VARIABLE)
+
+
+def membro(objeto, nome):
+    return objeto + push(nome) + acao(GET_MEMBER)
+
+
+def valor(v):
+    return v if isinstance(v, bytes) else push(v)
+
+
+def argumentos(args):
+    return b"".join(valor(a) for a in reversed(args)) + push(len(args))
+
+
+def chamar_metodo(objeto, metodo, *args):
+    return argumentos(args) + objeto + push(metodo) + acao(CALL_METHOD)
+
+
+def chamar_funcao(nome, *args):
+    return argumentos(args) + push(nome) + acao(CALL_FUNCTION)
+
+
+def soma(*partes):
+    codigo = valor(partes[0])
+    for parte in partes[1:]:
+        codigo += valor(parte) + acao(ADD2)
+    return codigo
+
+
+def atribuir(nome, expressao):
+    return push(nome) + valor(expressao) + acao(SET_VARIABLE)
+
+
+def atribuir_membro(objeto, nome, expressao):
+    return objeto + push(nome) + valor(expressao) + acao(SET_MEMBER)
+
+
+def descartar(expressao):
+    return expressao + acao(POP)
+
+
+def se(condicao, corpo):
+    return condicao + acao(NOT) + acao(IF, struct.pack("<h", len(corpo))) + corpo
+
+
+def funcao(parametros, corpo, nome=""):
+    dados = texto_c(nome) + struct.pack("<H", len(parametros))
+    dados += b"".join(texto_c(p) for p in parametros) + struct.pack("<H", len(corpo))
+    return acao(DEFINE_FUNCTION, dados) + corpo
+
+
+def nova_instancia(classe):
+    return push(0, classe) + acao(NEW_OBJECT)
+
+
+def externo(nome, *args):
+    ei = membro(membro(var("flash"), "external"), "ExternalInterface")
+    return chamar_metodo(ei, "call", nome, *args)
+
+
+def roteiro():
+    saida = var("saida")
+    mostrar = funcao(
+        ["linha"],
+        var("linha")
+        + acao(TRACE)
+        + atribuir_membro(saida, "text", soma(membro(saida, "text"), var("linha"), "\n")),
+        nome="mostrar",
+    )
+    palco = b"".join(
+        [
+            descartar(chamar_metodo(var("_root"), "beginFill", 0x20304A)),
+            descartar(chamar_metodo(var("_root"), "moveTo", 0, 0)),
+            descartar(chamar_metodo(var("_root"), "lineTo", LARGURA, 0)),
+            descartar(chamar_metodo(var("_root"), "lineTo", LARGURA, ALTURA)),
+            descartar(chamar_metodo(var("_root"), "lineTo", 0, ALTURA)),
+            descartar(chamar_metodo(var("_root"), "lineTo", 0, 0)),
+            descartar(chamar_metodo(var("_root"), "endFill")),
+            descartar(chamar_metodo(var("_root"), "createTextField", "saida", 1, 20, 20, 760, 560)),
+            atribuir_membro(saida, "multiline", True),
+            atribuir_membro(saida, "wordWrap", True),
+            atribuir_membro(saida, "textColor", 0xFFFFFF),
+            atribuir_membro(saida, "text", "Quillet 6 test movie. Keys: F full screen, Q quality, S select this text.\n"),
+        ]
+    )
+    perguntas = b"".join(
+        [
+            descartar(chamar_funcao("mostrar", soma("Page address: ", externo(PEDIDO_ENDERECO)))),
+            descartar(chamar_funcao("mostrar", soma("Browser identity: ", externo(PEDIDO_IDENTIDADE)))),
+        ]
+    )
+    codigo_tecla = chamar_metodo(var("Key"), "getCode")
+
+    def na_tecla(tecla, corpo):
+        return se(codigo_tecla + push(tecla) + acao(EQUALS2), corpo)
+
+    ao_teclar = funcao(
+        [],
+        descartar(chamar_funcao("mostrar", soma("Key: ", codigo_tecla)))
+        + na_tecla(TECLA_F, descartar(externo(PEDIDO_TELA_CHEIA, True)))
+        + na_tecla(TECLA_Q, descartar(chamar_funcao("mostrar", soma("Quality: ", var("_quality")))))
+        + na_tecla(
+            TECLA_S,
+            descartar(chamar_metodo(var("Selection"), "setFocus", saida))
+            + descartar(chamar_metodo(var("Selection"), "setSelection", 0, membro(saida, "length"))),
+        ),
+    )
+    ao_clicar = funcao([], descartar(chamar_funcao("mostrar", "Mouse down")))
+    ouvintes = b"".join(
+        [
+            atribuir("teclado", nova_instancia("Object")),
+            atribuir_membro(var("teclado"), "onKeyDown", ao_teclar),
+            descartar(chamar_metodo(var("Key"), "addListener", var("teclado"))),
+            atribuir("rato", nova_instancia("Object")),
+            atribuir_membro(var("rato"), "onMouseDown", ao_clicar),
+            descartar(chamar_metodo(var("Mouse"), "addListener", var("rato"))),
+        ]
+    )
+    return acao(STOP) + mostrar + palco + perguntas + ouvintes + bytes([0])
+
+
+def etiqueta(codigo, dados):
+    if len(dados) < 0x3F:
+        return struct.pack("<H", (codigo << 6) | len(dados)) + dados
+    return struct.pack("<HI", (codigo << 6) | 0x3F, len(dados)) + dados
+
+
+def retangulo(xmax, ymax):
+    bits = 16
+    campos = [0, xmax, 0, ymax]
+    cadeia = format(bits, "05b") + "".join(format(c, f"0{bits}b") for c in campos)
+    cadeia += "0" * (-len(cadeia) % 8)
+    return int(cadeia, 2).to_bytes(len(cadeia) // 8, "big")
+
+
+def filme(acoes):
+    corpo = retangulo(LARGURA * TWIPS, ALTURA * TWIPS)
+    corpo += struct.pack("<HH", 24 << 8, 1)  # 24 frames a second, one frame
+    corpo += etiqueta(69, struct.pack("<I", 1))  # FileAttributes: network access
+    corpo += etiqueta(9, bytes([0xFF, 0xFF, 0xFF]))  # SetBackgroundColor
+    corpo += etiqueta(12, acoes)  # DoAction
+    corpo += etiqueta(1, b"")  # ShowFrame
+    corpo += etiqueta(0, b"")  # End
+    return b"FWS" + bytes([VERSAO_SWF]) + struct.pack("<I", 8 + len(corpo)) + corpo
+
+
+def main():
+    pasta = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "tests/data/swf"
+    pasta.mkdir(parents=True, exist_ok=True)
+    destino = pasta / "ponte.swf"
+    destino.write_bytes(filme(roteiro()))
+    print(destino)
+
+
+if __name__ == "__main__":
+    main()
