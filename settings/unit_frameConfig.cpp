@@ -2,6 +2,7 @@
 
 #include "app/unit_Principal.h"
 #include "platform/unit_AjustePai.h"
+#include "platform/unit_Aplicacao.h"
 #include "platform/unit_Componentes.h"
 #include "platform/unit_Constantes.h"
 #include "platform/unit_Erros.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -53,6 +55,18 @@ QComboBox* criarLista(QWidget* pai, const char* nome, const QStringList& entrada
     lista->addItems(entradas);
     lista->setCurrentIndex(selecao);
     return lista;
+}
+
+// A write the file system refuses goes to the application-wide handler without
+// ending the operation that made it: the control keeps its new state, and a fill
+// of the screen goes on with the next control, so the screen still opens.
+void gravar(TArquivoConfig& config, const std::function<void(TArquivoConfig&)>& escrita) {
+    try {
+        escrita(config);
+        config.UpdateFile();
+    } catch (const EErro& erro) {
+        TAplicacao::tratarErro(erro);
+    }
 }
 
 // An index outside the list leaves it without a selection.
@@ -290,11 +304,11 @@ void TframeConfig::textoContratoClick() {
 }
 
 void TframeConfig::gravarOpcao(const QString& chave, bool valor) {
-    principal_->config->WriteBool(Constantes::secao, chave, valor);
-    principal_->config->UpdateFile();
+    gravar(*principal_->config,
+           [&](TArquivoConfig& config) { config.WriteBool(Constantes::secao, chave, valor); });
 }
 
 void TframeConfig::gravarIndice(const QString& chave, int indice) {
-    principal_->config->WriteInteger(Constantes::secao, chave, indice);
-    principal_->config->UpdateFile();
+    gravar(*principal_->config,
+           [&](TArquivoConfig& config) { config.WriteInteger(Constantes::secao, chave, indice); });
 }
