@@ -272,10 +272,10 @@ void TframeConfig::selectIdiomaChange() {
         recuperarIdioma(erro);
         return;
     }
-    TArquivoConfig& config = *principal_->config;
-    config.WriteInteger(Constantes::secao, QStringLiteral("idIdioma"), indice);
-    config.WriteString(Constantes::secao, QStringLiteral("idioma"), codigo);
-    config.UpdateFile();
+    gravar(*principal_->config, [&](TArquivoConfig& config) {
+        config.WriteInteger(Constantes::secao, QStringLiteral("idIdioma"), indice);
+        config.WriteString(Constantes::secao, QStringLiteral("idioma"), codigo);
+    });
     // Applying cleared the performance lists.
     mostrarConfigs();
 }
