@@ -2,6 +2,7 @@
 
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_AjustePai.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_Componentes.h"
 #include "platform/unit_Constantes.h"
@@ -259,11 +260,13 @@ void TPrincipal::iniciarInterface() {
     frameProtetor = new TframeProtetor(this, painelQuillet);
     frameConfig = new TframeConfig(this, painelQuillet);
     frameErroFlash = new TframeErroFlash(this, painelQuillet);
-    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash})
-        frame->hide();
     frameProtetor->init();
     frameConfig->init();
     frameErroFlash->init();
+    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash}) {
+        (new TAjustePai(frame))->setAlinhado(true);
+        frame->hide();
+    }
 }
 
 // The version line, then the note (which may run over several lines).

@@ -1,7 +1,6 @@
 #include "settings/unit_frameConfig.h"
 
 #include "app/unit_Principal.h"
-#include "platform/unit_AjustePai.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_Componentes.h"
 #include "platform/unit_Constantes.h"
@@ -81,7 +80,6 @@ TframeConfig::TframeConfig(TPrincipal* principal, QWidget* pai) : TFrame(pai), p
     resize(724, 632);
     Componentes::pintarFundo(this, Qt::white);
     setFont(Componentes::fonteSegoe(13));
-    (new TAjustePai(this))->setAlinhado(true);
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
