@@ -31,6 +31,8 @@ TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai
     paletaURL.setColor(QPalette::WindowText, Qt::gray);
     textoURL->setPalette(paletaURL);
     textoURL->setTextFormat(Qt::PlainText);
+    // One line, cut at the screen's edge: a long address must not widen the screen.
+    textoURL->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     Image1 = Componentes::criarImagem(this, "Image1", QStringLiteral("GUARDA"));
     textoInfo = new QPlainTextEdit(QStringLiteral("textoInfo"), this);
     textoInfo->setObjectName(QStringLiteral("textoInfo"));
