@@ -1,6 +1,7 @@
 #include "linkguard/unit_frameProtetor.h"
 
 #include "app/unit_Principal.h"
+#include "platform/unit_AjustePai.h"
 #include "platform/unit_Componentes.h"
 #include "platform/unit_Painel.h"
 #include "settings/unit_Idioma.h"
@@ -12,6 +13,7 @@
 
 TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
     setObjectName(QStringLiteral("frameProtetor"));
+    (new TAjustePai(this))->setAlinhado(true);
     Componentes::pintarFundo(this, Qt::white);
     setFont(Componentes::fonteSegoe(13));
 
@@ -31,8 +33,6 @@ TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai
     paletaURL.setColor(QPalette::WindowText, Qt::gray);
     textoURL->setPalette(paletaURL);
     textoURL->setTextFormat(Qt::PlainText);
-    // One line, cut at the screen's edge: a long address must not widen the screen.
-    textoURL->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     Image1 = Componentes::criarImagem(this, "Image1", QStringLiteral("GUARDA"));
     textoInfo = new QPlainTextEdit(QStringLiteral("textoInfo"), this);
     textoInfo->setObjectName(QStringLiteral("textoInfo"));
