@@ -45,10 +45,12 @@ QString pastaComBarra(QString pasta) {
 
 } // namespace
 
-TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai) : QWidget(pai), servicos(std::move(servicosRecebidos)) {
+TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai)
+    : QWidget(pai), servicos(std::move(servicosRecebidos)) {
     setObjectName(QStringLiteral("Principal"));
     criarComponentes();
-    TAplicacao::definirTratadorErros([this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
+    TAplicacao::definirTratadorErros(
+        [this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
     qApp->installEventFilter(this);
     try {
         FormCreate();
@@ -133,7 +135,8 @@ void TPrincipal::criarHome() {
     Bevel1->setFrameShadow(QFrame::Sunken);
 
     criarPainelLogo(painelLogoVlm, logoVelmora, "painelLogoVlm", "logoVelmora", QRect(16, 91, 345, 114));
-    criarPainelLogo(painelLogoGumbrel, logoGumbrel, "painelLogoGumbrel", "logoGumbrel", QRect(16, 391, 345, 114));
+    criarPainelLogo(painelLogoGumbrel, logoGumbrel, "painelLogoGumbrel", "logoGumbrel",
+                    QRect(16, 391, 345, 114));
     criarPainelLogo(painelLogoKrd, logoKraddle, "painelLogoKrd", "logoKraddle", QRect(464, 91, 345, 114));
     criarPainelLogo(painelLogoLurr, logoLurrow, "painelLogoLurr", "logoLurrow", QRect(457, 389, 345, 114));
 
@@ -142,7 +145,8 @@ void TPrincipal::criarHome() {
     btnConfig->resize(161, 40);
     btnConfig->setCursor(Qt::PointingHandCursor);
     btnConfig->setFont(Componentes::fonteSegoe(13));
-    btnConfig->setIcon(QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
+    btnConfig->setIcon(
+        QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
     btnConfig->setIconSize(QSize(24, 24));
     connect(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
@@ -178,8 +182,8 @@ void TPrincipal::criarHome() {
     connect(btnYouTube, &QToolButton::clicked, this, &TPrincipal::btnYouTubeClick);
 }
 
-void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel, const char* nomeLogo,
-                                 const QRect& geometria) {
+void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel,
+                                 const char* nomeLogo, const QRect& geometria) {
     painel = new TPainel(painelHome);
     painel->setObjectName(QLatin1String(nomePainel));
     painel->setFrameShape(QFrame::Panel);
@@ -232,7 +236,8 @@ void TPrincipal::FormCreate() {
 // A stored language that is not two letters long, or that cannot be loaded,
 // gives the built-in Portuguese table.
 void TPrincipal::carregarIdiomaInicial() {
-    const QString guardado = config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT"));
+    const QString guardado =
+        config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT"));
     if (guardado.size() == 2) {
         try {
             idioma->carregarIdioma(guardado.toUpper());
@@ -263,8 +268,9 @@ void TPrincipal::iniciarInterface() {
 
 // The version line, then the note (which may run over several lines).
 QString TPrincipal::textoSobre() const {
-    QString texto = idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
-                    QLatin1Char('\n') + idioma->get(QStringLiteral("Principal.textoSobre"));
+    QString texto =
+        idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
+        QLatin1Char('\n') + idioma->get(QStringLiteral("Principal.textoSobre"));
     return texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
@@ -444,6 +450,9 @@ void TPrincipal::modoFullscreen() {
     } else {
         setWindowFlag(Qt::FramelessWindowHint, false);
         setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        // The explicit full-screen geometry dropped the maximised state; the
+        // window comes back maximised with its frame.
+        setWindowState(Qt::WindowMaximized);
     }
     // Changing the border re-creates the native window, which hides it.
     if (visivel)
