@@ -79,13 +79,6 @@ TEST(RegrasLinks, EnderecoEncontrado) {
             << QString::fromUtf16(caso.texto).toStdString();
 }
 
-TEST(RegrasLinks, Prefixo) {
-    EXPECT_EQ(TRegrasLinks::comPrefixo(QStringLiteral("a.com")), QStringLiteral("http://a.com"));
-    EXPECT_EQ(TRegrasLinks::comPrefixo(QStringLiteral("http://a.com")), QStringLiteral("http://a.com"));
-    EXPECT_EQ(TRegrasLinks::comPrefixo(QStringLiteral("HTTP://a.com")),
-              QStringLiteral("http://HTTP://a.com"));
-}
-
 TEST(RegrasLinks, Titulo) {
     const QString inocente = QStringLiteral("http://inocente.com");
     EXPECT_EQ(julgarCom({}, inocente, QStringLiteral("GERADOR DE MORANGOS")), TVeredito::titulo);
@@ -154,13 +147,4 @@ TEST(RegrasLinks, EntradaDescontroladaNaoTravaEASeguinteAindaCasa) {
     const QString url = QStringLiteral("http://") + QString(40, QLatin1Char('a')) + QStringLiteral("!.com");
     EXPECT_EQ(julgarCom({QStringLiteral("(a+)+$")}, url), TVeredito::nenhum);
     EXPECT_EQ(julgarCom({QStringLiteral("(a+)+$"), QStringLiteral("a!")}, url), TVeredito::siteRuim);
-}
-
-TEST(RegrasLinks, NovaListaSubstituiAAnterior) {
-    TRegrasLinks regras;
-    regras.definirLista({QStringLiteral("velha")});
-    regras.definirLista({QStringLiteral("nova")});
-    EXPECT_EQ(regras.lista(), QStringList{QStringLiteral("nova")});
-    EXPECT_EQ(regras.julgar(QStringLiteral("http://velha.com"), {}), TVeredito::nenhum);
-    EXPECT_EQ(regras.julgar(QStringLiteral("http://nova.com"), {}), TVeredito::siteRuim);
 }

@@ -108,6 +108,8 @@ protected:
 };
 
 TEST_F(VigiaLinks, CopiaNoJogoEJulgadaEVerificada) {
+    copiar(QStringLiteral("SITE.COM custa 3.50"));
+    EXPECT_TRUE(principal->verificadores.isEmpty());
     copiar(QStringLiteral("  olha http://um.com/a e http://dois.com\u00A0\n"));
     EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://um.com/a")});
     EXPECT_FALSE(avisoVisivel());
@@ -147,12 +149,6 @@ TEST_F(VigiaLinks, PortoesAbertos) {
     escreverOpcao("ativarVerificadorLinks", QStringLiteral("1"));
     copiar(QStringLiteral("http://ok.com"));
     EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://ok.com")});
-}
-
-TEST_F(VigiaLinks, CopiaSemEndereco) {
-    for (const QString& texto : {QString(), QStringLiteral("SITE.COM"), QStringLiteral("custa 3.50")})
-        copiar(texto);
-    EXPECT_TRUE(principal->verificadores.isEmpty());
 }
 
 TEST_F(VigiaLinks, AreaOcupadaTerminaOTratadorComErro) {
