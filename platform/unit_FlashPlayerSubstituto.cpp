@@ -48,7 +48,6 @@ TFlashPlayerSubstituto::TFlashPlayerSubstituto(QWidget* pai) : TFlashPlayer(pai)
 
     palco_ = new QFrame(this);
     palco_->setObjectName(QStringLiteral("palco"));
-    palco_->setFrameShape(QFrame::Box);
     auto* layout = new QVBoxLayout(palco_);
     layout->setContentsMargins(24, 24, 24, 24);
 
@@ -105,11 +104,10 @@ void TFlashPlayerSubstituto::setBGColor(const QString& rrggbb) {
     bgColor_ = rrggbb;
     const QColor cor = QColor::fromString(QLatin1Char('#') + rrggbb);
     corFundo_ = cor.isValid() ? cor : QColor(Qt::white);
-    // Text stays readable on whatever colour the page asks for.
-    QPalette paleta = palco_->palette();
-    paleta.setColor(QPalette::WindowText,
-                    corFundo_.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black));
-    palco_->setPalette(paleta);
+    // The stage's outline and texts stay readable on whatever colour the page asks for.
+    const QString corTexto = qGray(corFundo_.rgb()) < 150 ? QStringLiteral("white") : QStringLiteral("black");
+    palco_->setStyleSheet(
+        QStringLiteral("#palco { border: 1px solid %1; } #palco QLabel { color: %1; }").arg(corTexto));
     update();
 }
 
