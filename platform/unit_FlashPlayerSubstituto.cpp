@@ -106,14 +106,18 @@ void TFlashPlayerSubstituto::setBGColor(const QString& rrggbb) {
     corFundo_ = cor.isValid() ? cor : QColor(Qt::white);
     // The stage's outline and texts stay readable on whatever colour the page asks for.
     const QString corTexto = qGray(corFundo_.rgb()) < 150 ? QStringLiteral("white") : QStringLiteral("black");
-    palco_->setStyleSheet(
-        QStringLiteral("#palco { border: 1px solid %1; } #palco QLabel { color: %1; }").arg(corTexto));
+    const QString folha =
+        QStringLiteral("#palco { border: 1px solid %1; } #palco QLabel { color: %1; }").arg(corTexto);
+    if (palco_->styleSheet() != folha)
+        palco_->setStyleSheet(folha);
     update();
 }
 
 void TFlashPlayerSubstituto::setMovie(const QString& url) {
     movie_ = url;
     passoCarga_ = 0;
+    textoPagina_->clear();
+    textoIdentidade_->clear();
     mostrarPropriedades();
     timerCarga_.start();
 }
