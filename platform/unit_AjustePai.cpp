@@ -5,6 +5,7 @@
 
 TAjustePai::TAjustePai(QWidget* alvo) : QObject(alvo), alvo_(alvo) {
     alvo_->installEventFilter(this);
+    // A widget built with its parent got that parent before this object existed.
     if (QWidget* pai = alvo_->parentWidget())
         pai->installEventFilter(this);
 }

@@ -3,16 +3,19 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class TAjustePai;
 
 // The player control that runs a game movie: the properties, operations and
-// events the game screens use, and no others.
+// events the game screens use, and no others. The window operations are the
+// widget's own (move, resize, update, repaint) plus alignment and focus below.
 class TFlashPlayer : public QWidget {
     Q_OBJECT
 public:
     explicit TFlashPlayer(QWidget* pai);
 
+    // Six hex digits RRGGBB: the movie's background colour.
     virtual QString BGColor() const = 0;
     virtual void setBGColor(const QString& rrggbb) = 0;
     virtual QString Movie() const = 0;
@@ -20,28 +23,38 @@ public:
     virtual void setMovie(const QString& url) = 0;
     virtual QString Scale() const = 0;
     virtual void setScale(const QString& escala) = 0;
+    // "Opaque", "Direct", "gpu", "Transparent" or "Window".
     virtual QString WMode() const = 0;
     virtual void setWMode(const QString& modo) = 0;
-    // 0 low, 1 high, 2 automatic low, 3 automatic high.
+    // 0 low, 1 high, 2 automatic low, 3 automatic high; may change while the movie plays.
     virtual int Quality() const = 0;
     virtual void setQuality(int qualidade) = 0;
     // Only inside OnFlashCall: the XML reply that becomes the movie's call result.
-    virtual void SetReturnValue(const QString& xml) = 0;
+    // Outside a call it has no effect.
+    void SetReturnValue(const QString& xml);
 
-    // Window operations.
+    // Aligned, the player fills its parent's client area; free, it keeps its geometry.
     bool alinhado() const;
     void setAlinhado(bool alinhado);
     void SetFocus();
     // Whether the player (or anything inside it) holds the keyboard focus.
-    virtual bool Focused() const;
+    bool Focused() const;
 
     // Raised synchronously while the movie waits, with the XML text of one external call.
     std::function<void(const QString& request)> OnFlashCall;
     // The player's load state; 4 means the movie is loaded and running.
     std::function<void(int newState)> OnReadyStateChange;
 
+protected:
+    // One external call of the movie: raises OnFlashCall and gives back the
+    // reply set with SetReturnValue during it, or nothing.
+    std::optional<QString> chamarExterno(const QString& request);
+    void informarEstado(int estado);
+
 private:
     TAjustePai* ajuste_;
+    // The reply of the external call in progress, if one is.
+    std::optional<QString>* respostaEmCurso_ = nullptr;
 };
 
 // Creates player controls; fails with EOleSysError when the control is not available.

@@ -3,6 +3,7 @@
 #include "platform/unit_AreaTransferenciaQt.h"
 #include "platform/unit_CaixasMensagemQt.h"
 #include "platform/unit_EncerramentoQt.h"
+#include "platform/unit_FabricaPlayerLinux.h"
 #include "platform/unit_MetricasJanelaQt.h"
 #include "platform/unit_PastasSistemaLinux.h"
 #include "platform/unit_ShellQt.h"
@@ -14,6 +15,7 @@ TServicos TServicos::doSistema() {
     servicos.shell = std::make_unique<TShellQt>();
     servicos.encerramento = std::make_unique<TEncerramentoQt>();
     servicos.metricas = std::make_unique<TMetricasJanelaQt>();
+    servicos.fabricaPlayer = std::make_unique<TFabricaPlayerLinux>();
     servicos.areaTransferencia = std::make_unique<TAreaTransferenciaQt>();
     return servicos;
 }

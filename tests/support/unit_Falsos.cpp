@@ -8,6 +8,16 @@ QString TAreaTransferenciaFalsa::lerTexto() {
     return texto;
 }
 
+TFlashPlayer* TFabricaPlayerFalsa::criar(QWidget* pai) {
+    auto* player = new TFlashPlayerFalso(pai);
+    criados.append(player);
+    return player;
+}
+
+TFlashPlayer* TFabricaPlayerAusente::criar(QWidget*) {
+    throw EOleSysError(QStringLiteral("Class not registered"));
+}
+
 TServicosTeste::TServicosTeste() {
     auto mensagensNovas = std::make_unique<TCaixasMensagemRoteiro>();
     auto shellNovo = std::make_unique<TShellGravador>();
@@ -15,18 +25,21 @@ TServicosTeste::TServicosTeste() {
     auto metricasNovas = std::make_unique<TMetricasFalsas>();
     auto pastasNovas = std::make_unique<TPastasTeste>();
     auto areaNova = std::make_unique<TAreaTransferenciaFalsa>();
+    auto fabricaNova = std::make_unique<TFabricaPlayerFalsa>();
     mensagens = mensagensNovas.get();
     shell = shellNovo.get();
     encerramento = encerramentoNovo.get();
     metricas = metricasNovas.get();
     pastas = pastasNovas.get();
     areaTransferencia = areaNova.get();
+    fabricaPlayer = fabricaNova.get();
     servicos.mensagens = std::move(mensagensNovas);
     servicos.shell = std::move(shellNovo);
     servicos.encerramento = std::move(encerramentoNovo);
     servicos.metricas = std::move(metricasNovas);
     servicos.pastas = std::move(pastasNovas);
     servicos.areaTransferencia = std::move(areaNova);
+    servicos.fabricaPlayer = std::move(fabricaNova);
     // No test reaches the network: the built-in addresses point at a closed local port.
     servicos.enderecos.definicoesPrimaria = QStringLiteral("http://127.0.0.1:9/ql6def.txt");
     servicos.enderecos.definicoesReserva = QStringLiteral("http://127.0.0.1:9/ql6def-reserva.txt");

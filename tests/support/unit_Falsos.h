@@ -4,6 +4,7 @@
 #include "tests/support/unit_Impressao.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -82,6 +83,50 @@ public:
     }
 };
 
+// A player that records what it is given and makes the movie's calls and
+// load states only when the test says so.
+class TFlashPlayerFalso : public TFlashPlayer {
+    Q_OBJECT
+public:
+    using TFlashPlayer::TFlashPlayer;
+
+    QString bgColor, scale, wmode;
+    int quality = -1;
+    QStringList movies;    // every address given to Movie, in order
+    QList<int> qualidades; // every Quality set, in order
+
+    QString BGColor() const override { return bgColor; }
+    void setBGColor(const QString& rrggbb) override { bgColor = rrggbb; }
+    QString Movie() const override { return movies.isEmpty() ? QString() : movies.last(); }
+    void setMovie(const QString& url) override { movies.append(url); }
+    QString Scale() const override { return scale; }
+    void setScale(const QString& escala) override { scale = escala; }
+    QString WMode() const override { return wmode; }
+    void setWMode(const QString& modo) override { wmode = modo; }
+    int Quality() const override { return quality; }
+    void setQuality(int qualidade) override {
+        quality = qualidade;
+        qualidades.append(qualidade);
+    }
+
+    // One external call of the movie, answered by the screen (or not).
+    std::optional<QString> chamar(const QString& request) { return chamarExterno(request); }
+    void mudarEstado(int estado) { informarEstado(estado); }
+};
+
+// Makes recording players and keeps every one it made (empty once destroyed).
+class TFabricaPlayerFalsa : public TFabricaPlayer {
+public:
+    QList<QPointer<TFlashPlayerFalso>> criados;
+    TFlashPlayer* criar(QWidget* pai) override;
+};
+
+// As on a machine without the player control.
+class TFabricaPlayerAusente : public TFabricaPlayer {
+public:
+    TFlashPlayer* criar(QWidget* pai) override;
+};
+
 // The services a test hands to the main window, with the fakes kept at hand.
 struct TServicosTeste {
     TCaixasMensagemRoteiro* mensagens;
@@ -90,6 +135,7 @@ struct TServicosTeste {
     TMetricasFalsas* metricas;
     TPastasTeste* pastas;
     TAreaTransferenciaFalsa* areaTransferencia;
+    TFabricaPlayerFalsa* fabricaPlayer;
     TServicos servicos;
 
     TServicosTeste();

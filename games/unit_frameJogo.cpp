@@ -1,0 +1,98 @@
+#include "games/unit_frameJogo.h"
+
+#include "app/unit_Principal.h"
+#include "platform/unit_Componentes.h"
+#include "platform/unit_Painel.h"
+#include "settings/unit_Idioma.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int alturaCabecalho = 30;
+constexpr int margemBotoes = 3;
+constexpr int intervaloCabecalho = 20;
+
+QPushButton* criarBotao(QWidget* pai, const char* nome, const QString& texto, const QSize& tamanho) {
+    auto* botao = new QPushButton(texto, pai);
+    botao->setObjectName(QLatin1String(nome));
+    botao->resize(tamanho);
+    return botao;
+}
+
+} // namespace
+
+TframeJogo::TframeJogo(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+    Componentes::pintarFundo(this, Qt::white);
+    setFont(Componentes::fonteSegoe(12));
+
+    Cabecalho = new TPainel(this);
+    Cabecalho->setObjectName(QStringLiteral("Cabecalho"));
+    Cabecalho->setCor(Qt::white);
+    Cabecalho->setGeometry(0, 0, width(), alturaCabecalho);
+    btnVoltar = criarBotao(Cabecalho, "btnVoltar", QStringLiteral("< Voltar"), QSize(86, 24));
+    btnVoltar->move(margemBotoes, margemBotoes);
+    btnFechar = criarBotao(Cabecalho, "btnFechar", QStringLiteral("Fechar"), QSize(72, 24));
+    connect(btnVoltar, &QPushButton::clicked, this, &TframeJogo::btnVoltarClick);
+    connect(btnFechar, &QPushButton::clicked, this, &TframeJogo::btnFecharClick);
+
+    TimerCabecalho = new QTimer(this);
+    TimerCabecalho->setObjectName(QStringLiteral("TimerCabecalho"));
+    TimerCabecalho->setInterval(intervaloCabecalho);
+    connect(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
+    TimerCabecalho->start();
+}
+
+void TframeJogo::criarFlash(QWidget* caixa) {
+    Flash = principal_->servicos.fabricaPlayer->criar(caixa);
+    Flash->setBGColor(QStringLiteral("ffffff"));
+    Flash->OnFlashCall = [this](const QString& request) { FlashFlashCall(request); };
+    Flash->OnReadyStateChange = [this](int newState) { FlashReadyStateChange(newState); };
+    Flash->setAlinhado(true);
+    Flash->show();
+    principal_->repaint();
+    principal_->painelJogo->repaint();
+    principal_->painelJogo->setCaption(
+        principal_->idioma->get(QStringLiteral("frameVelmora.textoConectando")));
+}
+
+void TframeJogo::FlashReadyStateChange(int newState) {
+    if (newState == 4 && isHidden())
+        show();
+}
+
+// The cursor's height over the client area, read 50 times a second: it must stay cheap.
+void TframeJogo::TimerCabecalhoTimer() {
+    const TServicos& servicos = principal_->servicos;
+    int y = servicos.metricas->posicaoCursor().y() - principal_->y();
+    if (!principal_->emFullscreen())
+        y -= servicos.metricas->alturaLegenda(principal_);
+    Cabecalho->setVisible(y >= 0 && y <= alturaCabecalho);
+}
+
+void TframeJogo::FrameResize() {
+    Cabecalho->resize(width(), alturaCabecalho);
+    btnFechar->move(Cabecalho->width() - btnFechar->width() - margemBotoes, margemBotoes);
+}
+
+void TframeJogo::btnVoltarClick() {
+    principal_->mostrarHome();
+    principal_->callbackOcultarHome = {static_cast<QWidget*>(this), &QWidget::hide};
+}
+
+bool TframeJogo::visivelComFoco() const {
+    return !isHidden() && Flash && Flash->Focused();
+}
+
+bool TframeJogo::confirmarFechar(const QString& pergunta) {
+    if (!principal_->servicos.mensagens->perguntar(pergunta))
+        return false;
+    principal_->mostrarHome();
+    return true;
+}
+
+void TframeJogo::resizeEvent(QResizeEvent* evento) {
+    TFrame::resizeEvent(evento);
+    FrameResize();
+}
