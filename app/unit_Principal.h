@@ -129,6 +129,9 @@ public:
     // Link protection.
     void WMDrawClipboard();
     bool verificarBadURL(QString url, QString urlOriginal, const QString& titulo);
+    // Follows `url` on a worker; every address it reaches is added to
+    // listaURLsTestadas and judged, the final one with its page title.
+    void iniciarVerificador(const QString& url);
     void mostrarProtetor();
 
     // Remote definitions.

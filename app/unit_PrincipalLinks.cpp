@@ -8,3 +8,15 @@ bool TPrincipal::verificarBadURL(QString, QString, const QString&) {
 }
 
 void TPrincipal::mostrarProtetor() {}
+
+#include "linkguard/unit_VerificadorURL.h"
+
+void TPrincipal::iniciarVerificador(const QString& url) {
+    auto* verificador = new TVerificadorURL(
+        url, &guardaEntregas,
+        [this](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
+            listaURLsTestadas.append(urlFinal);
+            verificarBadURL(urlFinal, urlOriginal, titulo);
+        });
+    verificador->Start();
+}

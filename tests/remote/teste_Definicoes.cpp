@@ -141,8 +141,10 @@ TEST(Definicoes, FecharComTrabalhadoresEmCurso) {
     TPrograma programa("");
     TRespostaLocal documento{.corpo = "badlist=" + programa.servidor.url("/bad").toUtf8(), .portao = 1};
     programa.servidor.rota("/def", documento);
+    programa.servidor.rota("/lento", TRespostaLocal{.corpo = "<title>t</title>", .portao = 1});
     programa.principal = std::make_unique<TPrincipal>(std::move(programa.teste.servicos));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 1; }, 10'000));
+    programa.principal->iniciarVerificador(programa.servidor.url("/lento"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 2; }, 10'000));
     programa.principal.reset();
     programa.servidor.abrirPortao(1);
     EXPECT_TRUE(downloadsTerminados());
