@@ -5,6 +5,7 @@
 #include "platform/unit_Erros.h"
 #include "platform/unit_Recursos.h"
 
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     int codigo = 0;
     {
         TPrincipal principal(TServicos::doSistema());
+        if (const QScreen* tela = QGuiApplication::primaryScreen())
+            principal.move(tela->availableGeometry().center() - principal.rect().center());
         principal.show();
         codigo = aplicacao.exec();
     }

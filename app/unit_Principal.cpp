@@ -2,6 +2,7 @@
 
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_AjustePai.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_Componentes.h"
 #include "platform/unit_Constantes.h"
@@ -45,10 +46,12 @@ QString pastaComBarra(QString pasta) {
 
 } // namespace
 
-TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai) : QWidget(pai), servicos(std::move(servicosRecebidos)) {
+TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai)
+    : QWidget(pai), servicos(std::move(servicosRecebidos)) {
     setObjectName(QStringLiteral("Principal"));
     criarComponentes();
-    TAplicacao::definirTratadorErros([this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
+    TAplicacao::definirTratadorErros(
+        [this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
     qApp->installEventFilter(this);
     try {
         FormCreate();
@@ -118,7 +121,6 @@ void TPrincipal::criarHome() {
     painelHeader = new TPainel(painelHome);
     painelHeader->setObjectName(QStringLiteral("painelHeader"));
     painelHeader->setCor(Qt::white);
-    painelHeader->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1 = new QLabel(painelHeader);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("MARCA")))));
@@ -133,7 +135,8 @@ void TPrincipal::criarHome() {
     Bevel1->setFrameShadow(QFrame::Sunken);
 
     criarPainelLogo(painelLogoVlm, logoVelmora, "painelLogoVlm", "logoVelmora", QRect(16, 91, 345, 114));
-    criarPainelLogo(painelLogoGumbrel, logoGumbrel, "painelLogoGumbrel", "logoGumbrel", QRect(16, 391, 345, 114));
+    criarPainelLogo(painelLogoGumbrel, logoGumbrel, "painelLogoGumbrel", "logoGumbrel",
+                    QRect(16, 391, 345, 114));
     criarPainelLogo(painelLogoKrd, logoKraddle, "painelLogoKrd", "logoKraddle", QRect(464, 91, 345, 114));
     criarPainelLogo(painelLogoLurr, logoLurrow, "painelLogoLurr", "logoLurrow", QRect(457, 389, 345, 114));
 
@@ -142,7 +145,8 @@ void TPrincipal::criarHome() {
     btnConfig->resize(161, 40);
     btnConfig->setCursor(Qt::PointingHandCursor);
     btnConfig->setFont(Componentes::fonteSegoe(13));
-    btnConfig->setIcon(QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
+    btnConfig->setIcon(
+        QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
     btnConfig->setIconSize(QSize(24, 24));
     connect(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
@@ -178,13 +182,18 @@ void TPrincipal::criarHome() {
     connect(btnYouTube, &QToolButton::clicked, this, &TPrincipal::btnYouTubeClick);
 }
 
-void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel, const char* nomeLogo,
-                                 const QRect& geometria) {
+void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel,
+                                 const char* nomeLogo, const QRect& geometria) {
     painel = new TPainel(painelHome);
     painel->setObjectName(QLatin1String(nomePainel));
     painel->setFrameShape(QFrame::Panel);
     painel->setFrameShadow(QFrame::Raised);
     painel->setLineWidth(2);
+    // Two light one-pixel bevels around the picture.
+    QPalette bordas = painel->palette();
+    bordas.setColor(QPalette::Light, QColor(255, 255, 255));
+    bordas.setColor(QPalette::Dark, QColor(218, 220, 226));
+    painel->setPalette(bordas);
     painel->setGeometry(geometria);
     logo = new TImagem(painel);
     logo->setObjectName(QLatin1String(nomeLogo));
@@ -233,7 +242,8 @@ void TPrincipal::FormCreate() {
 // A stored language that is not two letters long, or that cannot be loaded,
 // gives the built-in Portuguese table.
 void TPrincipal::carregarIdiomaInicial() {
-    const QString guardado = config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT"));
+    const QString guardado =
+        config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT"));
     if (guardado.size() == 2) {
         try {
             idioma->carregarIdioma(guardado.toUpper());
@@ -255,17 +265,20 @@ void TPrincipal::iniciarInterface() {
     frameProtetor = new TframeProtetor(this, painelQuillet);
     frameConfig = new TframeConfig(this, painelQuillet);
     frameErroFlash = new TframeErroFlash(this, painelQuillet);
-    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash})
-        frame->hide();
     frameProtetor->init();
     frameConfig->init();
     frameErroFlash->init();
+    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash}) {
+        (new TAjustePai(frame))->setAlinhado(true);
+        frame->hide();
+    }
 }
 
 // The version line, then the note (which may run over several lines).
 QString TPrincipal::textoSobre() const {
-    QString texto = idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
-                    QLatin1Char('\n') + idioma->get(QStringLiteral("Principal.textoSobre"));
+    QString texto =
+        idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
+        QLatin1Char('\n') + idioma->get(QStringLiteral("Principal.textoSobre"));
     return texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
@@ -445,6 +458,9 @@ void TPrincipal::modoFullscreen() {
     } else {
         setWindowFlag(Qt::FramelessWindowHint, false);
         setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        // The explicit full-screen geometry dropped the maximised state; the
+        // window comes back maximised with its frame.
+        setWindowState(Qt::WindowMaximized);
     }
     // Changing the border re-creates the native window, which hides it.
     if (visivel)

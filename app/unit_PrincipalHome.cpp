@@ -23,7 +23,8 @@ const QString estadoEscurecendo = QStringLiteral("1");
 const QString estadoClareando = QStringLiteral("2");
 
 QColor somarPasso(const QColor& cor, int passo) {
-    return QColor(qMin(cor.red() + passo, 255), qMin(cor.green() + passo, 255), qMin(cor.blue() + passo, 255));
+    return QColor(qMin(cor.red() + passo, 255), qMin(cor.green() + passo, 255),
+                  qMin(cor.blue() + passo, 255));
 }
 
 // Fills the tile's existing bitmap with its colour and draws its logo centred on it.

@@ -5,6 +5,8 @@
 
 TAjustePai::TAjustePai(QWidget* alvo) : QObject(alvo), alvo_(alvo) {
     alvo_->installEventFilter(this);
+    if (QWidget* pai = alvo_->parentWidget())
+        pai->installEventFilter(this);
 }
 
 void TAjustePai::setAlinhado(bool alinhado) {

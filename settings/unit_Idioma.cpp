@@ -4,6 +4,7 @@
 #include "platform/unit_Frame.h"
 #include "platform/unit_Recursos.h"
 #include "settings/unit_Formatador.h"
+#include "settings/unit_TextoUtf8.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +14,8 @@ namespace {
 
 QString chaveDe(const QWidget* control) {
     const QWidget* recipiente = control->parentWidget();
+    if (!recipiente)
+        throw EErro(QStringLiteral("Control %1 has no parent").arg(control->objectName()));
     while (recipiente->parentWidget() && !qobject_cast<const TFrame*>(recipiente))
         recipiente = recipiente->parentWidget();
     return recipiente->objectName() + QLatin1Char('.') + control->objectName();
@@ -23,20 +26,9 @@ QByteArray lerArquivoIdioma(const QString& arquivo) {
         return Recursos::ler(QStringLiteral("IDIOMA_") + arquivo);
     QFile arquivoDisco(arquivo);
     if (!arquivoDisco.open(QIODevice::ReadOnly))
-        throw EArquivo(QStringLiteral("Cannot open file \"%1\". %2").arg(arquivo, arquivoDisco.errorString()));
+        throw EArquivo(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(arquivo, arquivoDisco.errorString()));
     return arquivoDisco.readAll();
-}
-
-QStringList dividirLinhas(const QByteArray& bytes) {
-    QString texto = QString::fromUtf8(bytes);
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
-    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList linhas = texto.split(QLatin1Char('\n'));
-    if (!linhas.isEmpty() && linhas.last().isEmpty())
-        linhas.removeLast();
-    return linhas;
 }
 
 // Blanks and control characters at both ends are dropped.
@@ -57,7 +49,7 @@ void TIdioma::add(QWidget* control, const QString& Prop) {
     connect(control, &QObject::destroyed, this, &TIdioma::esquecerControl);
 }
 
-QString TIdioma::get(const QString& nome) const {
+std::optional<QString> TIdioma::procurar(const QString& nome) const {
     for (const QString& linha : lang) {
         const qsizetype igual = linha.indexOf(QLatin1Char('='));
         if (igual < 0 || linha.left(igual).compare(nome, Qt::CaseInsensitive) != 0)
@@ -66,18 +58,20 @@ QString TIdioma::get(const QString& nome) const {
         valor.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
         return aparar(valor);
     }
-    return QLatin1Char('$') + nome;
+    return std::nullopt;
+}
+
+QString TIdioma::get(const QString& nome) const {
+    return procurar(nome).value_or(QLatin1Char('$') + nome);
 }
 
 QString TIdioma::get(const QString& nome, const QStringList& Args) const {
-    const QString modelo = get(nome);
-    if (modelo == QLatin1Char('$') + nome)
-        return modelo;
-    return Formatador::formatar(modelo, Args);
+    const auto modelo = procurar(nome);
+    return modelo ? Formatador::formatar(*modelo, Args) : QLatin1Char('$') + nome;
 }
 
 void TIdioma::carregarIdioma(const QString& arquivo) {
-    lang = dividirLinhas(lerArquivoIdioma(arquivo));
+    lang = TextoUtf8::linhas(lerArquivoIdioma(arquivo));
 }
 
 void TIdioma::aplicarIdioma() {
@@ -97,11 +91,13 @@ void TIdioma::aplicar(const TIdiomaControl& entrada) const {
         return;
     }
     // "Caption" is the text a control shows.
-    const char* propriedade = entrada.prop == QLatin1String("Caption") ? "text" : nullptr;
-    if (!propriedade || !control->setProperty(propriedade, texto))
+    const char* propriedade = "text";
+    if (entrada.prop != QLatin1String("Caption") || control->metaObject()->indexOfProperty(propriedade) < 0)
         throw EErro(QStringLiteral("Property %1 does not exist").arg(entrada.prop));
+    control->setProperty(propriedade, texto);
 }
 
 void TIdioma::esquecerControl(QObject* control) {
-    listaControls.removeIf([control](const TIdiomaControl& e) { return e.control.isNull() || e.control == control; });
+    listaControls.removeIf(
+        [control](const TIdiomaControl& e) { return e.control.isNull() || e.control == control; });
 }

@@ -2,15 +2,11 @@
 #include "linkguard/unit_VerificadorURL.h"
 #include "platform/unit_Aplicacao.h"
 #include "tests/support/unit_Falsos.h"
+#include "tests/support/unit_Impressao.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
-#include <ostream>
-
-void PrintTo(const QString& texto, std::ostream* saida) {
-    *saida << '"' << texto.toStdString() << '"';
-}
 
 namespace {
 

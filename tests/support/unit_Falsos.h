@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/unit_Servicos.h"
+#include "tests/support/unit_Impressao.h"
 
 #include <QPoint>
 #include <QSize>

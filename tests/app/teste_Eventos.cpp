@@ -1,0 +1,67 @@
+#include "games/unit_frameErroFlash.h"
+#include "platform/unit_Aplicacao.h"
+#include "platform/unit_Erros.h"
+#include "platform/unit_Painel.h"
+#include "platform/unit_RotuloClicavel.h"
+#include "tests/support/unit_Janela.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(Fechamento, NoKeepsTheWindowYesClosesIt) {
+    TJanelaTeste janela;
+    EXPECT_FALSE(janela->close());
+    ASSERT_EQ(janela.mensagens->mostradas.size(), 1);
+    EXPECT_EQ(janela.mensagens->mostradas[0].tipo, QStringLiteral("pergunta"));
+    EXPECT_EQ(janela.mensagens->mostradas[0].texto, QStringLiteral("Deseja mesmo fechar o Quillet?"));
+    EXPECT_TRUE(janela->isVisible());
+    EXPECT_TRUE(janela->AnimLogo->isActive());
+
+    janela.mensagens->respostas.push_back(true);
+    EXPECT_TRUE(janela->close());
+    EXPECT_FALSE(janela->AnimLogo->isActive());
+}
+
+TEST(ErroAplicacao, OleSystemErrorShowsTheErrorScreenWithTheTrimmedText) {
+    TJanelaTeste janela;
+    TAplicacao::tratarErro(EOleSysError(QStringLiteral(" \r\nClass not registered\r\n ")));
+    EXPECT_TRUE(janela->frameErroFlash->isVisible());
+    EXPECT_EQ(janela->frameErroFlash->textoErro->text(),
+              QStringLiteral("Falha ao tentar iniciar o Adobe Flash Player ActiveX: Class not registered\r\n"
+                             "Talvez ele não esteja instalado no seu computador.\r\n"
+                             "Instale-o através do link abaixo e tente abrir o Quillet novamente."));
+    janela.concluirTransicoes();
+    EXPECT_EQ(janela->painelQuillet->geometry(), janela->rect());
+    EXPECT_TRUE(janela->painelHome->isHidden());
+    EXPECT_TRUE(janela->painelJogo->isHidden());
+    EXPECT_TRUE(janela.mensagens->mostradas.isEmpty());
+}
+
+TEST(ErroAplicacao, OtherErrorsChangeNothing) {
+    TJanelaTeste janela;
+    TAplicacao::tratarErro(EConversao(QStringLiteral("'abc' is not a valid integer value")));
+    TAplicacao::tratarErro(std::runtime_error("boom"));
+    EXPECT_TRUE(janela->frameErroFlash->isHidden());
+    EXPECT_FALSE(janela->timermostrarQuillet->isActive());
+    EXPECT_TRUE(janela->painelHome->isVisible());
+    EXPECT_TRUE(janela.mensagens->mostradas.isEmpty());
+}
+
+TEST(ErroAplicacao, ExceptionLeavingATimerTickReachesTheHandler) {
+    TJanelaTeste janela;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &timer,
+                     [] { throw EOleSysError(QStringLiteral("Class not registered")); });
+    timer.start(0);
+    ASSERT_TRUE(QTest::qWaitFor([&janela] { return janela->frameErroFlash->isVisible(); }));
+}
+
+TEST(ErroAplicacao, HelpLinkOpensTheHelpPage) {
+    TJanelaTeste janela;
+    TAplicacao::tratarErro(EOleSysError(QStringLiteral("Class not registered")));
+    janela.concluirTransicoes();
+    QTest::mouseClick(janela->frameErroFlash->Label1, Qt::LeftButton);
+    EXPECT_EQ(janela.shell->abertos, QStringList{janela->servicos.enderecos.ajudaFlash});
+    EXPECT_TRUE(janela->frameErroFlash->isVisible());
+}

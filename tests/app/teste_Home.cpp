@@ -1,0 +1,179 @@
+#include "platform/unit_Imagem.h"
+#include "platform/unit_Painel.h"
+#include "tests/support/unit_Janela.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor branco(255, 255, 255);
+const QColor cinzaHover(235, 235, 235);
+const QColor pressionado(210, 210, 220);
+
+void ticar(TJanelaTeste& janela, int vezes) {
+    for (int i = 0; i < vezes; ++i)
+        janela->AnimLogoTimer();
+}
+
+QColor corDoBitmap(const TImagem* imagem) {
+    return imagem->bitmap.pixelColor(0, 0);
+}
+
+} // namespace
+
+TEST(Home, LayoutAtTheDesignSize) {
+    TJanelaTeste janela;
+    ASSERT_EQ(janela->size(), QSize(840, 626));
+    for (const TPainel* tile :
+         {janela->painelLogoVlm, janela->painelLogoKrd, janela->painelLogoGumbrel, janela->painelLogoLurr})
+        EXPECT_EQ(tile->width(), 418) << tile->objectName().toStdString();
+    EXPECT_EQ(janela->painelLogoKrd->x(), 406);
+    EXPECT_EQ(janela->painelLogoLurr->x(), 406);
+    EXPECT_EQ(janela->painelLogoVlm->pos(), QPoint(16, 91));
+    EXPECT_EQ(janela->painelLogoGumbrel->pos(), QPoint(16, 454));
+    EXPECT_EQ(janela->painelLogoLurr->y(), 454);
+    EXPECT_EQ(janela->btnConfig->pos(), QPoint(340, 293));
+    EXPECT_EQ(janela->btnKestrum->pos(), QPoint(18, 277));
+    EXPECT_EQ(janela->btnYouTube->pos(), QPoint(652, 277));
+    // Tile pictures follow the new size.
+    EXPECT_EQ(janela->logoVelmora->bitmap.size(), janela->logoVelmora->size());
+    EXPECT_EQ(janela->logoVelmora->width(), 414);
+}
+
+TEST(Home, HoverDarkensInTwentyTicksAndLightensBackInTwenty) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoKraddle;
+    EXPECT_TRUE(tile->hint.isEmpty());
+    Q_EMIT tile->MouseEnter();
+    ticar(janela, 19);
+    EXPECT_EQ(tile->corFundo, QColor(236, 236, 236));
+    ticar(janela, 1);
+    EXPECT_EQ(tile->corFundo, cinzaHover);
+    EXPECT_EQ(tile->hint, QStringLiteral("0"));
+    EXPECT_EQ(corDoBitmap(tile), cinzaHover);
+    ticar(janela, 5);
+    EXPECT_EQ(tile->corFundo, cinzaHover) << "it then stays";
+
+    Q_EMIT tile->MouseLeave();
+    ticar(janela, 20);
+    EXPECT_EQ(tile->corFundo, branco);
+    EXPECT_EQ(tile->hint, QStringLiteral("0"));
+    EXPECT_EQ(corDoBitmap(tile), branco);
+}
+
+TEST(Home, LeavingHalfwayLightensFromTheCurrentColour) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoVelmora;
+    Q_EMIT tile->MouseEnter();
+    ticar(janela, 10);
+    Q_EMIT tile->MouseLeave();
+    ticar(janela, 1);
+    EXPECT_EQ(tile->corFundo, QColor(246, 246, 246));
+    ticar(janela, 9);
+    EXPECT_EQ(tile->corFundo, branco);
+    EXPECT_EQ(tile->hint, QStringLiteral("0"));
+}
+
+TEST(Home, CrossingBetweenTwoTicksLeavesTheTileWhite) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoGumbrel;
+    Q_EMIT tile->MouseEnter();
+    Q_EMIT tile->MouseLeave();
+    ticar(janela, 1);
+    EXPECT_EQ(tile->corFundo, branco);
+    EXPECT_EQ(tile->hint, QStringLiteral("0"));
+}
+
+TEST(Home, PressWhileDarkeningLastsOneTick) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoLurrow;
+    Q_EMIT tile->MouseEnter();
+    ticar(janela, 5);
+    Q_EMIT tile->MouseDown(Qt::LeftButton);
+    EXPECT_EQ(tile->corFundo, pressionado);
+    EXPECT_EQ(corDoBitmap(tile), pressionado);
+    ticar(janela, 1);
+    EXPECT_EQ(tile->corFundo, cinzaHover);
+    EXPECT_EQ(tile->hint, QStringLiteral("0"));
+}
+
+TEST(Home, LighteningFromThePressedColourHoldsBlueAndEndsAtTheFortyFifthTick) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoVelmora;
+    Q_EMIT tile->MouseEnter();
+    ticar(janela, 20);
+    Q_EMIT tile->MouseDown(Qt::LeftButton);
+    ticar(janela, 3);
+    EXPECT_EQ(tile->corFundo, pressionado) << "after darkening has ended the pressed colour stays";
+    Q_EMIT tile->MouseLeave();
+    ticar(janela, 35);
+    EXPECT_EQ(tile->corFundo, QColor(245, 245, 255));
+    ticar(janela, 9);
+    EXPECT_EQ(tile->hint, QStringLiteral("2"));
+    ticar(janela, 1);
+    EXPECT_EQ(tile->corFundo, branco);
+    EXPECT_EQ(tile->hint, QStringLiteral("0"));
+}
+
+TEST(Home, RightClickShowsThePressedColourAndOpensNothing) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoVelmora;
+    QTest::mousePress(tile, Qt::RightButton);
+    EXPECT_EQ(tile->corFundo, pressionado);
+    QTest::mouseRelease(tile, Qt::RightButton);
+    EXPECT_EQ(tile->corFundo, cinzaHover);
+    EXPECT_FALSE(janela->timerOcultarHome->isActive());
+    EXPECT_FALSE(janela->callbackOcultarHome);
+}
+
+TEST(Home, LeftButtonReleasedOutsideStillReleasesButDoesNotOpen) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoKraddle;
+    QTest::mousePress(tile, Qt::LeftButton);
+    QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_EQ(tile->corFundo, cinzaHover);
+    EXPECT_FALSE(janela->timerOcultarHome->isActive());
+}
+
+TEST(Home, ResizeTurnsAHoveredTileWhite) {
+    TJanelaTeste janela;
+    TImagem* tile = janela->logoVelmora;
+    Q_EMIT tile->MouseEnter();
+    ticar(janela, 20);
+    janela->resize(900, 700);
+    ASSERT_TRUE(QTest::qWaitFor([&janela] { return janela->painelHome->width() == 900; }));
+    EXPECT_EQ(tile->corFundo, branco);
+    EXPECT_EQ(corDoBitmap(tile), branco);
+    ticar(janela, 5);
+    EXPECT_EQ(tile->corFundo, branco) << "white until the pointer leaves and enters again";
+}
+
+TEST(Home, LinkButtonsOpenOnlyWebAddresses) {
+    TJanelaTeste janela;
+    janela->btnKestrum->click();
+    janela->btnYouTube->click();
+    EXPECT_EQ(janela.shell->abertos,
+              (QStringList{janela->servicos.enderecos.portal, janela->servicos.enderecos.canalVideos}));
+
+    janela.shell->abertos.clear();
+    for (const char* recusado :
+         {"file:///etc/passwd", "/usr/bin/xterm", "calc.exe", "javascript:alert(1)", "ftp://example.com/a",
+          "mailto:a@example.com", "", "http://", "smb://host/x"})
+        janela->abrirURL(QString::fromLatin1(recusado));
+    EXPECT_TRUE(janela.shell->abertos.isEmpty()) << janela.shell->abertos.join(u' ').toStdString();
+
+    janela->abrirURL(QStringLiteral("https://www.example.com/novo"));
+    janela->abrirURL(QStringLiteral("HTTP://www.example.com/"));
+    EXPECT_EQ(janela.shell->abertos.size(), 2);
+}
+
+TEST(Home, TileClickSlidesHomeAwayWithTheGameAsPendingAction) {
+    TJanelaTeste janela;
+    QTest::mouseClick(janela->logoGumbrel, Qt::LeftButton);
+    EXPECT_TRUE(janela->callbackOcultarHome);
+    EXPECT_TRUE(janela->timerOcultarHome->isActive());
+    EXPECT_TRUE(janela->painelJogo->isVisible());
+}

@@ -1,0 +1,109 @@
+#include "games/unit_frameErroFlash.h"
+#include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_Imagem.h"
+#include "platform/unit_Painel.h"
+#include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_frameConfig.h"
+#include "tests/support/unit_Janela.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList linhasSobre(const TJanelaTeste& janela) {
+    return janela->textoVersao->toPlainText().split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+TEST(Inicio, CreatesDataAndTemporaryFoldersWithTheirParents) {
+    TJanelaTeste janela;
+    const QString raiz = janela.teste.pastas->raiz.path();
+    EXPECT_EQ(janela->dataDir, raiz + QStringLiteral("/appdata/Quillet 6/"));
+    EXPECT_EQ(janela->tempDir, raiz + QStringLiteral("/temp/Quillet 6/"));
+    EXPECT_EQ(janela->configPath, janela->dataDir + QStringLiteral("config.ini"));
+    EXPECT_TRUE(QDir(janela->dataDir).exists());
+    EXPECT_TRUE(QDir(janela->tempDir).exists());
+}
+
+TEST(Inicio, WindowStartsAtItsDesignSizeWithHomeInFront) {
+    TJanelaTeste janela;
+    EXPECT_EQ(janela->windowTitle(), QStringLiteral("Quillet 6"));
+    EXPECT_EQ(janela->objectName(), QStringLiteral("Principal"));
+    EXPECT_TRUE(janela->painelHome->isVisible());
+    EXPECT_TRUE(janela->painelJogo->isHidden());
+    EXPECT_TRUE(janela->painelQuillet->isVisible());
+    EXPECT_EQ(janela->painelJogo->caption(), QStringLiteral("Iniciando..."));
+    EXPECT_EQ(janela->listaBadURLs, QStringList());
+    EXPECT_EQ(janela->fechandoJogo, -1);
+    EXPECT_TRUE(janela->primeiraVezVlm);
+    // The home panel is the top of the stack.
+    EXPECT_EQ(janela->childAt(420, 300)->window(), janela.principal.get());
+    QWidget* topo = janela->childAt(420, 10);
+    EXPECT_TRUE(topo == janela->painelHeader || janela->painelHeader->isAncestorOf(topo));
+    // The three hidden screens fill the program panel.
+    for (const QWidget* tela : std::initializer_list<const QWidget*>{
+             janela->frameProtetor, janela->frameConfig, janela->frameErroFlash})
+        EXPECT_EQ(tela->geometry(), janela->painelQuillet->rect()) << tela->objectName().toStdString();
+}
+
+TEST(Inicio, StoredLanguageIsUpperCasedBeforeLoading) {
+    TJanelaTeste janela(QStringLiteral("[Quillet]\r\nprimeiroUso=0\r\nidioma=en\r\n"));
+    EXPECT_EQ(janela->btnConfig->text(), QStringLiteral("Configurations"));
+    const QStringList linhas = linhasSobre(janela);
+    ASSERT_EQ(linhas.size(), 3) << "the English note runs over two lines";
+    EXPECT_TRUE(linhas[0].startsWith(QStringLiteral("Your Quillet is up to date (version 6.0.1).")));
+}
+
+TEST(Inicio, UnusableStoredLanguageFallsBackToPortugueseAndStartUpGoesOn) {
+    for (const QString& valor : {QStringLiteral(""), QStringLiteral("PTX"), QStringLiteral("xx")}) {
+        TJanelaTeste janela(QStringLiteral("[Quillet]\r\nidioma=%1\r\n").arg(valor));
+        EXPECT_EQ(janela->btnConfig->text(), QStringLiteral("Configurações")) << valor.toStdString();
+        EXPECT_TRUE(janela->AnimLogo->isActive());
+        EXPECT_EQ(linhasSobre(janela).size(), 2);
+        EXPECT_TRUE(janela->frameConfig->isVisible()) << "first use still opens the settings";
+    }
+}
+
+TEST(Inicio, AboutTextIsTheVersionLineThenTheNote) {
+    TJanelaTeste janela;
+    const QStringList linhas = linhasSobre(janela);
+    ASSERT_EQ(linhas.size(), 2);
+    EXPECT_EQ(linhas[0], QStringLiteral("Seu Quillet está atualizado (versão 6.0.1)."));
+    EXPECT_FALSE(linhas[1].isEmpty());
+}
+
+TEST(Inicio, FirstUseIsRecordedAndOpensTheSettingsOnce) {
+    TJanelaTeste primeira(QString{});
+    EXPECT_FALSE(primeira->config->ReadBool(QStringLiteral("Quillet"), QStringLiteral("primeiroUso"), true));
+    EXPECT_TRUE(primeira->frameConfig->isVisible());
+    EXPECT_TRUE(primeira->timermostrarQuillet->isActive()) << "the settings screen slides in";
+    primeira.concluirTransicoes();
+    EXPECT_TRUE(primeira->painelHome->isHidden());
+
+    TJanelaTeste segunda(QString::fromUtf8(primeira.conteudoConfig()));
+    EXPECT_TRUE(segunda->frameConfig->isHidden());
+    EXPECT_FALSE(segunda->timermostrarQuillet->isActive());
+    EXPECT_TRUE(segunda->painelHome->isVisible());
+}
+
+TEST(Inicio, TilePictureCentresTheLogoWithIntegerHalving) {
+    TJanelaTeste janela;
+    TImagem* imagem = janela->logoVelmora;
+    imagem->resize(341, 110);
+    janela->comporTile(0);
+
+    const QImage& logo = janela->bannersOriginais[0];
+    ASSERT_EQ(logo.size(), QSize(218, 66));
+    QImage esperada(341, 110, QImage::Format_ARGB32_Premultiplied);
+    esperada.fill(Qt::white);
+    QPainter pintor(&esperada);
+    pintor.drawImage(61, 22, logo); // 341 div 2 - 218 div 2, 110 div 2 - 66 div 2
+    pintor.end();
+    EXPECT_EQ(imagem->bitmap, esperada);
+    EXPECT_EQ(imagem->corFundo, QColor(Qt::white));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+// Lets test failures show texts as text.
+inline void PrintTo(const QString& texto, std::ostream* saida) {
+    *saida << '"' << texto.toStdString() << '"';
+}
