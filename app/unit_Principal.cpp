@@ -233,6 +233,7 @@ void TPrincipal::FormCreate() {
 
     servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
     listaBadURLs.clear();
+    iniciarCarregamento(servicos.enderecos.definicoesPrimaria, &TPrincipal::carregamentoQLDef);
     listaURLsTestadas.clear();
     AnimLogo->start();
     primeiroUso();

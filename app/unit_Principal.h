@@ -134,8 +134,9 @@ public:
     void definirListaBadURLs(const QStringList& lista);
     // Brings the main window to the foreground, in front of other programs.
     virtual void trazerParaPrimeiroPlano();
-    // Starts the background verifier of a copied address.
-    virtual void iniciarVerificador(const QString& endereco);
+    // Follows `url` on a worker; every address it reaches is added to
+    // listaURLsTestadas and judged, the final one with its page title.
+    virtual void iniciarVerificador(const QString& url);
 
     // Remote definitions.
     void carregamentoQLDef(QBuffer& data, const QString& url);
@@ -171,9 +172,16 @@ private:
 
     // The compiled form of `listaBadURLs`.
     TRegrasLinks regrasLinks_;
+    // Downloads `url` on a worker and hands the document to `tratador`.
+    void iniciarCarregamento(const QString& url, void (TPrincipal::*tratador)(QBuffer&, const QString&));
+    void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);
 
     // The pending action taken over by the running transition at its first tick.
     TOcultarHomeCallback acaoTransicao_;
     bool acaoReivindicada_ = false;
     bool concluindoTransicao_ = false;
+
+    // The hand-overs of workers run only while this exists. Keep it the last
+    // member: it is then the first thing destroyed with the window.
+    QObject guardaEntregas;
 };

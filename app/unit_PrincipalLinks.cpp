@@ -1,10 +1,13 @@
 // Link protection on the main window: the clipboard watcher and the verdicts.
 #include "app/unit_Principal.h"
 
+#include "games/unit_frameVelmora.h"
+#include "linkguard/unit_VerificadorURL.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "platform/unit_Constantes.h"
 #include "platform/unit_FlashPlayer.h"
 #include "platform/unit_Painel.h"
+#include "remote/unit_Definicoes.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 
@@ -15,24 +18,13 @@ namespace {
 
 const QString juncao = QStringLiteral(" -> ");
 
-// The value of `nome` in the definitions document: the text after the first
-// "=" of the first line so named (letter case ignored); empty when none is.
-QString valorDefinicao(const QStringList& linhas, const QString& nome) {
-    for (const QString& linha : linhas) {
-        const qsizetype igual = linha.indexOf(QLatin1Char('='));
-        if (igual >= 0 && QStringView(linha).left(igual).compare(nome, Qt::CaseInsensitive) == 0)
-            return linha.mid(igual + 1);
-    }
-    return {};
-}
-
 } // namespace
 
 // The clipboard changed: while the player is inside the running Velmora game,
 // the first address copied is judged, and sent to a verifier unless it is
 // bad already or was reached before.
 void TPrincipal::WMDrawClipboard() {
-    if (valorDefinicao(qlDef, QStringLiteral("super_desativarVL")) == QLatin1String("1"))
+    if (TDefinicoes::valor(qlDef, QStringLiteral("super_desativarVL")) == QLatin1String("1"))
         return;
     if (config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT")) !=
         QLatin1String("PT"))
@@ -53,19 +45,9 @@ void TPrincipal::WMDrawClipboard() {
 }
 
 // The Velmora screen exists, is visible and its player holds the keyboard focus.
-// Until the Velmora screen class is part of the program, the screen is found by
-// its name among the game panel's screens.
 bool TPrincipal::velmoraComFoco() const {
-    const auto* tela =
-        painelJogo->findChild<QWidget*>(QStringLiteral("frameVelmora"), Qt::FindDirectChildrenOnly);
-    if (!tela || !tela->isVisible())
-        return false;
-    const auto* flash = tela->findChild<TFlashPlayer*>();
-    return flash && flash->Focused();
+    return frameVelmora && frameVelmora->isVisible() && frameVelmora->Flash && frameVelmora->Flash->Focused();
 }
-
-// Not yet wired: the link verifier of `endereco` is created and started here.
-void TPrincipal::iniciarVerificador(const QString& /*endereco*/) {}
 
 void TPrincipal::definirListaBadURLs(const QStringList& lista) {
     listaBadURLs = lista;
@@ -115,4 +97,14 @@ void TPrincipal::mostrarProtetor() {
     painelQuillet->raise();
     frameProtetor->show();
     painelQuillet->show();
+}
+
+void TPrincipal::iniciarVerificador(const QString& url) {
+    auto* verificador = new TVerificadorURL(
+        url, &guardaEntregas,
+        [this](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
+            listaURLsTestadas.append(urlFinal);
+            verificarBadURL(urlFinal, urlOriginal, titulo);
+        });
+    verificador->Start();
 }

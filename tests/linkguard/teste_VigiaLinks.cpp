@@ -1,9 +1,10 @@
 // The clipboard watcher and the warning it raises, on the main window.
 #include "app/unit_Principal.h"
+#include "games/unit_frameVelmora.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "platform/unit_Constantes.h"
 #include "platform/unit_Erros.h"
-#include "platform/unit_Frame.h"
+#include "platform/unit_Imagem.h"
 #include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
@@ -15,28 +16,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
-
-class TFlashFalso : public TFlashPlayer {
-public:
-    using TFlashPlayer::TFlashPlayer;
-    bool comFoco = true;
-    bool Focused() const override { return comFoco; }
-    QString BGColor() const override { return {}; }
-    void setBGColor(const QString&) override {}
-    QString Movie() const override { return {}; }
-    void setMovie(const QString&) override {}
-    QString Scale() const override { return {}; }
-    void setScale(const QString&) override {}
-    QString WMode() const override { return {}; }
-    void setWMode(const QString&) override {}
-    int Quality() const override { return 1; }
-    void setQuality(int) override {}
-    void SetReturnValue(const QString&) override {}
-};
 
 // The main window with the verifier's start and the foreground call recorded.
 class TPrincipalVigiado : public TPrincipal {
@@ -60,8 +44,6 @@ class VigiaLinks : public ::testing::Test {
 protected:
     std::unique_ptr<TServicosTeste> teste;
     std::unique_ptr<TPrincipalVigiado> principal;
-    QWidget* telaVelmora = nullptr;
-    TFlashFalso* flash = nullptr;
 
     void SetUp() override { abrirJanela(); }
 
@@ -87,15 +69,16 @@ protected:
         arquivo.write(conteudo);
     }
 
-    // The Velmora game running, its player focused: a screen named
-    // "frameVelmora" holding a player, in front in the game panel.
+    // The Velmora game opened from its tile, its movie running and its player focused.
     void jogarVelmora() {
-        telaVelmora = new TFrame(principal->painelJogo);
-        telaVelmora->setObjectName(QStringLiteral("frameVelmora"));
-        flash = new TFlashFalso(telaVelmora);
-        telaVelmora->show();
-        principal->painelJogo->show();
-        principal->painelHome->hide();
+        principal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+        Q_EMIT principal->logoVelmora->Click();
+        while (principal->timerOcultarHome->isActive())
+            principal->timerOcultarHomeTimer();
+        teste->fabricaPlayer->criados.last()->mudarEstado(4);
+        principal->frameVelmora->Flash->SetFocus();
+        ASSERT_TRUE(principal->frameVelmora->Flash->Focused());
     }
 
     void copiar(const QString& texto) { teste->areaTransferencia->copiar(texto); }
@@ -125,10 +108,10 @@ TEST_F(VigiaLinks, PortoesFechados) {
         {"English", [&] { escreverOpcao("idioma", QStringLiteral("EN")); }},
         {"lower-case pt", [&] { escreverOpcao("idioma", QStringLiteral("pt")); }},
         {"watcher off", [&] { escreverOpcao("ativarVerificadorLinks", QStringLiteral("0")); }},
-        {"no Velmora screen", [&] { delete telaVelmora; }},
-        {"Velmora screen hidden", [&] { telaVelmora->hide(); }},
+        {"no Velmora screen", [&] { principal->fecharVelmora(); }},
+        {"Velmora screen hidden", [&] { principal->frameVelmora->hide(); }},
         {"game panel hidden", [&] { principal->painelJogo->hide(); }},
-        {"player not focused", [&] { flash->comFoco = false; }},
+        {"player not focused", [&] { principal->frameVelmora->Flash->clearFocus(); }},
     };
     for (const auto& [nome, fechar] : portoes) {
         SCOPED_TRACE(nome);
@@ -251,14 +234,14 @@ TEST_F(VigiaLinks, AvisoCobreOJogoSemTransicao) {
     EXPECT_FALSE(principal->timermostrarQuillet->isActive());
     // The game is only covered.
     EXPECT_TRUE(principal->painelJogo->isVisible());
-    EXPECT_TRUE(telaVelmora->isVisible());
+    EXPECT_TRUE(principal->frameVelmora->isVisible());
 
     principal->frameProtetor->btnVoltar->click();
     EXPECT_TRUE(principal->painelJogo->isVisible());
     while (principal->timerOcultarQuillet->isActive())
         principal->timerOcultarQuilletTimer();
     EXPECT_FALSE(principal->painelQuillet->isVisible());
-    EXPECT_TRUE(telaVelmora->isVisible());
+    EXPECT_TRUE(principal->frameVelmora->isVisible());
     // The warning stays up inside the hidden panel.
     EXPECT_FALSE(principal->frameProtetor->isHidden());
 }

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <curl/curl.h>
+#include <functional>
+
+// Bounds of one GET. When one strikes, the GET fails quietly.
+struct TLimitesHttp {
+    std::chrono::milliseconds conexao{10'000};
+    // The whole GET with its redirects; the time spent in the redirect event is not counted.
+    std::chrono::milliseconds total{60'000};
+    // A body whose length the response does not declare may be at most this long.
+    qint64 corpoSemTamanho = 10 * 1024 * 1024;
+};
+
+// What a response's headers say, as soon as they have been read.
+struct TCabecalhosHttp {
+    int status = 0;
+    qint64 contentLength = -1; // -1 when the response does not declare it
+    QString location;          // empty when absent
+    QString tipoMidia;         // Content-Type without its parameters
+};
+
+// An HTTP/1.1 client for one worker: GETs over http and https with the
+// program's User-Agent and no other header of its own. It follows redirects
+// itself (at most 14 in one GET) and keeps the cookies of its responses for
+// its own later requests only.
+class TClienteHttp {
+public:
+    // What counts as success besides a final status in the 200s.
+    enum class TRegraSucesso {
+        apenas200s,
+        // Also a final 301, 302 or 304, and a 15th redirect (not followed); with an empty body.
+        tambemRedirecionamentoFinal
+    };
+
+    static constexpr int maxRedirecionamentos = 14;
+
+    TClienteHttp(const TLimitesHttp& limites, TRegraSucesso regra);
+    ~TClienteHttp();
+    TClienteHttp(const TClienteHttp&) = delete;
+    TClienteHttp& operator=(const TClienteHttp&) = delete;
+
+    // For every response, redirects included, before anything else is done
+    // with it. Returning false stops the transfer: the GET ends at once,
+    // without reading the body, and does not fail.
+    std::function<bool(const TCabecalhosHttp& cabecalhos)> onHeadersAvailable;
+    // For every redirect response (a status in the 300s other than 304, with
+    // a Location), after its headers event and before it is followed, with
+    // the Location exactly as given. An exception raised here fails the GET.
+    std::function<void(const QString& location)> onRedirect;
+
+    // GETs `url` into `corpo`. On failure `corpo` is left empty.
+    bool Get(const QString& url, QByteArray& corpo);
+
+private:
+    enum class TDesfecho { concluido, parado, falhou };
+    TDesfecho transferir(const QByteArray& endereco, QByteArray& corpo);
+    bool sucessoFinal(QByteArray& corpo) const;
+    bool ehRedirecionamento() const;
+    QByteArray destinoRedirecionamento() const;
+
+    static size_t aoCabecalho(char* dados, size_t tamanho, size_t quantidade, void* cliente);
+    static size_t aoCorpo(char* dados, size_t tamanho, size_t quantidade, void* cliente);
+    bool lerCabecalho(const QByteArray& linha);
+    size_t lerCorpo(const char* dados, size_t tamanho);
+    bool entregarCabecalhos();
+
+    CURL* curl_;
+    TLimitesHttp limites_;
+    TRegraSucesso regra_;
+    std::chrono::milliseconds tempoGasto_{0};
+
+    // The response being received.
+    TCabecalhosHttp cabecalhos_;
+    bool cabecalhosEntregues_ = false;
+    bool parado_ = false;
+    QByteArray* corpo_ = nullptr;
+};

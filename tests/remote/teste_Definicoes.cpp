@@ -1,0 +1,152 @@
+#include "app/unit_Principal.h"
+#include "remote/unit_Definicoes.h"
+#include "remote/unit_Trabalhador.h"
+#include "settings/unit_Idioma.h"
+#include "tests/support/unit_Falsos.h"
+#include "tests/support/unit_ServidorLocal.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool downloadsTerminados() {
+    return QTest::qWaitFor([] { return TTrabalhador::ativos() == 0; }, 10'000);
+}
+
+// The program started against a local server that serves `documento` as the
+// primary definitions document.
+struct TPrograma {
+    TServidorLocal servidor;
+    TServicosTeste teste;
+    std::unique_ptr<TPrincipal> principal;
+
+    explicit TPrograma(const QByteArray& documento, int status = 200) {
+        servidor.rota("/def", TRespostaLocal{status, documento});
+        teste.servicos.enderecos.definicoesPrimaria = servidor.url("/def");
+        teste.servicos.enderecos.definicoesReserva = servidor.url("/reserva");
+    }
+    ~TPrograma() {
+        principal.reset();
+        EXPECT_TRUE(downloadsTerminados());
+    }
+    TPrincipal& iniciar() {
+        principal = std::make_unique<TPrincipal>(std::move(teste.servicos));
+        EXPECT_TRUE(downloadsTerminados());
+        return *principal;
+    }
+    QByteArrayList caminhosPedidos() const {
+        QByteArrayList caminhos;
+        for (const TPedidoLocal& pedido : servidor.pedidos())
+            caminhos << pedido.caminho;
+        return caminhos;
+    }
+    QString textoSobreAtualizado() const {
+        return principal->idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"),
+                                      {QStringLiteral("6.0.1")});
+    }
+};
+
+} // namespace
+
+TEST(DocumentoDefinicoes, Linhas) {
+    EXPECT_EQ(TDefinicoes::linhas("\xEF\xBB\xBF"
+                                  "a=1\r\nb=2\rc=3\n\nd"),
+              QStringList({"a=1", "b=2", "c=3", "", "d"}));
+    EXPECT_EQ(TDefinicoes::linhas("a\r\n\r\n"), QStringList({"a", ""}));
+    EXPECT_EQ(TDefinicoes::linhas("x\n\xEF\xBB\xBF"
+                                  "y"),
+              QStringList({"x", QChar(0xFEFF) + QStringLiteral("y")}));
+}
+
+TEST(DocumentoDefinicoes, Valores) {
+    const QStringList documento = {"VERSAO=602",         "versao=500",           " badlist=http://a",
+                                   "sem sinal de igual", "super_desativarVL=1 ", "x = y=z"};
+    EXPECT_EQ(TDefinicoes::valor(documento, "versao"), "602");
+    EXPECT_EQ(TDefinicoes::valor(documento, "badlist"), "");
+    EXPECT_EQ(TDefinicoes::valor(documento, "super_desativarVL"), "1 ");
+    EXPECT_EQ(TDefinicoes::valor(documento, "x "), " y=z");
+    EXPECT_EQ(TDefinicoes::valor(documento, "ausente"), "");
+}
+
+TEST(Definicoes, AvisoSoParaVersaoMaiorQueADoPrograma) {
+    for (const auto& [documento, avisos] : {std::pair{"versao=601", 0}, {"versaoStr=6.0.2\nVERSAO=602", 1}}) {
+        TPrograma programa(documento);
+        TPrincipal& principal = programa.iniciar();
+        ASSERT_EQ(programa.teste.mensagens->mostradas.size(), avisos) << documento;
+        if (avisos) {
+            EXPECT_EQ(programa.teste.mensagens->mostradas[0].texto,
+                      principal.idioma->get(QStringLiteral("Mensagem.atualizacaoDisponivel"), {"6.0.2"}));
+        }
+    }
+}
+
+TEST(Definicoes, RecusarDeixaALinhaDesatualizadaEANota) {
+    TPrograma programa("versao=602\nversaoStr=6.0.2\natualizacao=http://novo.example/q6");
+    TPrincipal& principal = programa.iniciar();
+    const QString esperado = principal.idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"),
+                                                   {"6.0.2", "http://novo.example/q6"}) +
+                             QLatin1Char('\n') +
+                             principal.idioma->get(QStringLiteral("Principal.textoSobre"));
+    EXPECT_EQ(principal.textoVersao->toPlainText(), QString(esperado).replace(QLatin1String("\r\n"), "\n"));
+    EXPECT_TRUE(programa.teste.shell->abertos.isEmpty());
+    EXPECT_EQ(programa.teste.encerramento->vezes, 0);
+}
+
+TEST(Definicoes, AceitarAbreSoEnderecoWebEEncerraSemPerguntar) {
+    for (const auto& [atualizacao, aberto] :
+         {std::pair{"https://novo.example/q6", true}, {"file:///bin/sh", false}}) {
+        TPrograma programa(QByteArray("versao=700\natualizacao=") + atualizacao);
+        programa.teste.mensagens->respostas = {true};
+        programa.iniciar();
+        EXPECT_EQ(programa.teste.shell->abertos, aberto ? QStringList{atualizacao} : QStringList{});
+        EXPECT_EQ(programa.teste.encerramento->vezes, 1);
+        EXPECT_EQ(programa.teste.mensagens->mostradas.size(), 1); // no close question
+    }
+}
+
+TEST(Definicoes, VersaoNaoInteiraAindaBuscaAListaRuim) {
+    TPrograma programa("");
+    programa.servidor.rota(
+        "/def", TRespostaLocal{200, " versao=602\nbadlist=" + programa.servidor.url("/bad").toUtf8()});
+    programa.servidor.rota("/bad", TRespostaLocal{200, "\xEF\xBB\xBF"
+                                                       "um\n\ndois\r\n"});
+    TPrincipal& principal = programa.iniciar();
+    EXPECT_EQ(principal.listaBadURLs, QStringList({"um", "", "dois"}));
+    EXPECT_TRUE(programa.teste.mensagens->mostradas.isEmpty());
+    EXPECT_TRUE(principal.textoVersao->toPlainText().startsWith(programa.textoSobreAtualizado() + "\n"));
+}
+
+TEST(Definicoes, BadlistVaziaNaoIniciaDownload) {
+    TPrograma programa("badlist=\nversao=601");
+    programa.iniciar();
+    EXPECT_EQ(programa.caminhosPedidos(), QByteArrayList({"/def"}));
+}
+
+TEST(Definicoes, PrimariaVaziaUsaAReservaEAReservaVaziaEncerra) {
+    {
+        TPrograma programa("");
+        programa.servidor.rota("/reserva", TRespostaLocal{200, "versao=601\nsuper_desativarVL=1"});
+        EXPECT_EQ(programa.iniciar().qlDef, QStringList({"versao=601", "super_desativarVL=1"}));
+    }
+    TPrograma programa("documento perdido", 404);
+    programa.servidor.rota("/reserva", TRespostaLocal{200, ""});
+    EXPECT_TRUE(programa.iniciar().qlDef.isEmpty());
+    EXPECT_EQ(programa.caminhosPedidos(), QByteArrayList({"/def", "/reserva"}));
+}
+
+// Destroying the window returns at once; what arrives afterwards runs nothing.
+TEST(Definicoes, FecharComTrabalhadoresEmCurso) {
+    TPrograma programa("");
+    TRespostaLocal documento{.corpo = "badlist=" + programa.servidor.url("/bad").toUtf8(), .portao = 1};
+    programa.servidor.rota("/def", documento);
+    programa.servidor.rota("/lento", TRespostaLocal{.corpo = "<title>t</title>", .portao = 1});
+    programa.principal = std::make_unique<TPrincipal>(std::move(programa.teste.servicos));
+    programa.principal->iniciarVerificador(programa.servidor.url("/lento"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 2; }, 10'000));
+    programa.principal.reset();
+    programa.servidor.abrirPortao(1);
+    EXPECT_TRUE(downloadsTerminados());
+    EXPECT_EQ(programa.servidor.contar("/bad"), 0);
+}

@@ -1,0 +1,160 @@
+#include "tests/support/unit_ServidorLocal.h"
+
+#include <condition_variable>
+#include <httplib.h>
+#include <mutex>
+#include <ranges>
+#include <set>
+#include <thread>
+
+namespace {
+
+// Entries the server library adds to a request's headers; the client never sent them.
+bool ehPseudoCabecalho(const std::string& nome) {
+    return nome == "REMOTE_ADDR" || nome == "REMOTE_PORT" || nome == "LOCAL_ADDR" || nome == "LOCAL_PORT";
+}
+
+QByteArray bytes(const std::string& texto) {
+    return QByteArray::fromStdString(texto);
+}
+
+} // namespace
+
+QByteArray TPedidoLocal::cabecalho(const QByteArray& nome) const {
+    for (const auto& [chave, valor] : cabecalhos)
+        if (chave.compare(nome, Qt::CaseInsensitive) == 0)
+            return valor;
+    return {};
+}
+
+TRespostaLocal TRespostaLocal::redirecionar(const QByteArray& location, int status) {
+    TRespostaLocal resposta;
+    resposta.status = status;
+    resposta.cabecalhos = {{"Location", location}};
+    return resposta;
+}
+
+struct TServidorLocal::TDados {
+    httplib::Server servidor;
+    std::thread fio;
+    int porta = 0;
+    mutable std::mutex mutex;
+    std::condition_variable portaoAberto;
+    std::set<int> abertos;
+    bool encerrando = false;
+    QList<QPair<QByteArray, TRota>> rotas;
+    QList<TPedidoLocal> pedidos;
+
+    TRota acharRota(const QByteArray& caminho) const;
+    void esperarPortao(int portao);
+    void atender(const httplib::Request& pedidoHttp, httplib::Response& respostaHttp);
+};
+
+TServidorLocal::TRota TServidorLocal::TDados::acharRota(const QByteArray& caminho) const {
+    for (const auto& [padrao, rota] : std::views::reverse(rotas)) {
+        const bool prefixo = padrao.endsWith('*');
+        if (prefixo ? caminho.startsWith(padrao.chopped(1)) : caminho == padrao)
+            return rota;
+    }
+    return {};
+}
+
+void TServidorLocal::TDados::esperarPortao(int portao) {
+    std::unique_lock trava(mutex);
+    portaoAberto.wait(trava, [&] { return encerrando || abertos.count(portao) > 0; });
+}
+
+void TServidorLocal::TDados::atender(const httplib::Request& pedidoHttp, httplib::Response& respostaHttp) {
+    TPedidoLocal pedido{bytes(pedidoHttp.path), {}};
+    for (const auto& [nome, valor] : pedidoHttp.headers)
+        if (!ehPseudoCabecalho(nome))
+            pedido.cabecalhos.append({bytes(nome), bytes(valor)});
+    TRota rota;
+    {
+        std::lock_guard trava(mutex);
+        pedidos.append(pedido);
+        rota = acharRota(pedido.caminho);
+    }
+    TRespostaLocal resposta;
+    if (rota)
+        resposta = rota(pedido);
+    else
+        resposta = {404, "nada aqui", "text/plain", {}, false, false, 0};
+    if (resposta.portao > 0)
+        esperarPortao(resposta.portao);
+
+    respostaHttp.status = resposta.status;
+    for (const auto& [nome, valor] : resposta.cabecalhos)
+        respostaHttp.set_header(nome.toStdString(), valor.toStdString());
+    if (resposta.semFim) {
+        respostaHttp.set_chunked_content_provider(resposta.tipo.toStdString(),
+                                                  [](size_t, httplib::DataSink& sink) {
+                                                      static const std::string bloco(16 * 1024, 'x');
+                                                      return sink.write(bloco.data(), bloco.size());
+                                                  });
+    } else if (resposta.emPartes) {
+        respostaHttp.set_chunked_content_provider(
+            resposta.tipo.toStdString(),
+            [corpo = resposta.corpo.toStdString()](size_t, httplib::DataSink& sink) {
+                sink.write(corpo.data(), corpo.size());
+                sink.done();
+                return true;
+            });
+    } else {
+        respostaHttp.set_content(resposta.corpo.toStdString(), resposta.tipo.toStdString());
+    }
+}
+
+TServidorLocal::TServidorLocal() : d(std::make_unique<TDados>()) {
+    d->servidor.new_task_queue = [] { return new httplib::ThreadPool(16); };
+    d->servidor.set_keep_alive_timeout(1);
+    d->servidor.Get(".*", [this](const httplib::Request& pedido, httplib::Response& resposta) {
+        d->atender(pedido, resposta);
+    });
+    // Listening starts with the bind; the accept loop may begin later.
+    d->porta = d->servidor.bind_to_any_port("127.0.0.1");
+    d->fio = std::thread([this] { d->servidor.listen_after_bind(); });
+}
+
+TServidorLocal::~TServidorLocal() {
+    {
+        std::lock_guard trava(d->mutex);
+        d->encerrando = true;
+    }
+    d->portaoAberto.notify_all();
+    d->servidor.stop();
+    d->fio.join();
+}
+
+void TServidorLocal::rota(const QByteArray& caminho, TRota rota) {
+    std::lock_guard trava(d->mutex);
+    d->rotas.append({caminho, std::move(rota)});
+}
+
+void TServidorLocal::rota(const QByteArray& caminho, const TRespostaLocal& resposta) {
+    rota(caminho, [resposta](const TPedidoLocal&) { return resposta; });
+}
+
+void TServidorLocal::abrirPortao(int portao) {
+    {
+        std::lock_guard trava(d->mutex);
+        d->abertos.insert(portao);
+    }
+    d->portaoAberto.notify_all();
+}
+
+QString TServidorLocal::url(const QByteArray& caminho) const {
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(d->porta).arg(QString::fromLatin1(caminho));
+}
+
+QList<TPedidoLocal> TServidorLocal::pedidos() const {
+    std::lock_guard trava(d->mutex);
+    return d->pedidos;
+}
+
+int TServidorLocal::contar(const QByteArray& caminho) const {
+    const QList<TPedidoLocal> recebidos = pedidos();
+    return static_cast<int>(
+        std::count_if(recebidos.begin(), recebidos.end(),
+                      [&](const TPedidoLocal& pedido) { return pedido.caminho == caminho; }));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <functional>
+#include <memory>
+
+using TCabecalhosLocais = QList<QPair<QByteArray, QByteArray>>;
+
+// One request the local server received.
+struct TPedidoLocal {
+    QByteArray caminho;
+    TCabecalhosLocais cabecalhos; // as sent, in order
+    // The first value of a header (name in any letter case); empty when absent.
+    QByteArray cabecalho(const QByteArray& nome) const;
+};
+
+// An answer of the local server.
+struct TRespostaLocal {
+    int status = 200;
+    QByteArray corpo{};
+    QByteArray tipo = "text/html; charset=utf-8";
+    TCabecalhosLocais cabecalhos{}; // Location, Set-Cookie...
+    bool emPartes = false;          // `corpo` sent chunked, its length not declared
+    bool semFim = false;            // an endless chunked body instead of `corpo`
+    int portao = 0;                 // above 0: held back until that gate opens
+
+    static TRespostaLocal redirecionar(const QByteArray& location, int status = 302);
+};
+
+// An HTTP server on 127.0.0.1, on a free port, answering on its own threads.
+// Paths without a route answer 404.
+class TServidorLocal {
+public:
+    using TRota = std::function<TRespostaLocal(const TPedidoLocal& pedido)>;
+
+    TServidorLocal();
+    // Opens every gate, then stops.
+    ~TServidorLocal();
+
+    // Answers GETs of `caminho`; a path ending in "*" takes every path that
+    // begins with the rest. The route added last wins.
+    void rota(const QByteArray& caminho, TRota rota);
+    void rota(const QByteArray& caminho, const TRespostaLocal& resposta);
+    void abrirPortao(int portao);
+
+    QString url(const QByteArray& caminho) const;
+    QList<TPedidoLocal> pedidos() const;
+    int contar(const QByteArray& caminho) const;
+
+private:
+    struct TDados;
+    std::unique_ptr<TDados> d;
+};
