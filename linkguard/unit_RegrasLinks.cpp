@@ -1,5 +1,7 @@
 #include "linkguard/unit_RegrasLinks.h"
 
+#include "platform/unit_Texto.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -32,24 +34,14 @@ bool contemAlguma(const QString& texto, const QStringList& palavras) {
                        [&texto](const QString& p) { return texto.contains(p); });
 }
 
-QString apararPontas(const QString& texto, bool (*descartar)(QChar)) {
-    qsizetype inicio = 0;
-    qsizetype fim = texto.size();
-    while (inicio < fim && descartar(texto[inicio]))
-        ++inicio;
-    while (fim > inicio && descartar(texto[fim - 1]))
-        --fim;
-    return texto.mid(inicio, fim - inicio);
-}
-
 } // namespace
 
 const QString TRegrasLinks::prefixoEsquema = QStringLiteral("http://");
 const QString TRegrasLinks::prefixoSiteRuim = QStringLiteral(R"re((http:\/\/)?(www\.)?)re");
 
 QString TRegrasLinks::aparar(const QString& texto) {
-    const QString semControles = apararPontas(texto, [](QChar c) { return c.unicode() <= 32; });
-    return apararPontas(semControles, [](QChar c) { return c.unicode() == 0x00A0; });
+    const QString semControles = Texto::apararControles(texto);
+    return Texto::apararPontas(semControles, [](QChar c) { return c.unicode() == 0x00A0; });
 }
 
 QString TRegrasLinks::buscarEndereco(const QString& texto) {

@@ -1,5 +1,7 @@
 #include "linkguard/unit_VerificadorURL.h"
 
+#include "platform/unit_Texto.h"
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -12,17 +14,6 @@ const QString tituloFim = QStringLiteral("</title>");
 // a body of undeclared length is cut like a declared one.
 const TLimitesHttp limitesVerificador{10s, 30s, TVerificadorURL::tamanhoMaximo};
 
-// Characters with a code of 32 or less are dropped at both ends.
-QString aparar(const QString& texto) {
-    qsizetype inicio = 0;
-    qsizetype fim = texto.size();
-    while (inicio < fim && texto[inicio].unicode() <= 32)
-        ++inicio;
-    while (fim > inicio && texto[fim - 1].unicode() <= 32)
-        --fim;
-    return texto.mid(inicio, fim - inicio);
-}
-
 // The text between the first "<title>" and the first "</title>", taken by
 // position alone: with no "<title>" it starts where a tag found at -1 would end.
 QString extrairTitulo(const QString& pagina) {
@@ -32,7 +23,7 @@ QString extrairTitulo(const QString& pagina) {
     const qsizetype tamanho = fimTag - inicio;
     if (tamanho <= 0)
         return {};
-    return aparar(pagina.mid(inicio, tamanho));
+    return Texto::apararControles(pagina.mid(inicio, tamanho));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "settings/unit_ArquivoConfig.h"
 
 #include "platform/unit_Erros.h"
-#include "settings/unit_TextoUtf8.h"
+#include "platform/unit_Texto.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -20,7 +20,7 @@ std::optional<QStringList> lerLinhas(const QString& caminho) {
         return QStringList();
     if (!arquivo.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return TextoUtf8::linhas(arquivo.readAll());
+    return Texto::linhas(arquivo.readAll());
 }
 
 EArquivo falhaEscrita(const QString& caminho) {

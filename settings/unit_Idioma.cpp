@@ -3,8 +3,8 @@
 #include "platform/unit_Erros.h"
 #include "platform/unit_Frame.h"
 #include "platform/unit_Recursos.h"
+#include "platform/unit_Texto.h"
 #include "settings/unit_Formatador.h"
-#include "settings/unit_TextoUtf8.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -31,17 +31,6 @@ QByteArray lerArquivoIdioma(const QString& arquivo) {
     return arquivoDisco.readAll();
 }
 
-// Blanks and control characters at both ends are dropped.
-QString aparar(const QString& texto) {
-    qsizetype inicio = 0;
-    qsizetype fim = texto.size();
-    while (inicio < fim && texto[inicio].unicode() <= 32)
-        ++inicio;
-    while (fim > inicio && texto[fim - 1].unicode() <= 32)
-        --fim;
-    return texto.mid(inicio, fim - inicio);
-}
-
 } // namespace
 
 void TIdioma::add(QWidget* control, const QString& Prop) {
@@ -56,7 +45,7 @@ std::optional<QString> TIdioma::procurar(const QString& nome) const {
             continue;
         QString valor = linha.mid(igual + 1);
         valor.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
-        return aparar(valor);
+        return Texto::apararControles(valor);
     }
     return std::nullopt;
 }
@@ -71,7 +60,7 @@ QString TIdioma::get(const QString& nome, const QStringList& Args) const {
 }
 
 void TIdioma::carregarIdioma(const QString& arquivo) {
-    lang = TextoUtf8::linhas(lerArquivoIdioma(arquivo));
+    lang = Texto::linhas(lerArquivoIdioma(arquivo));
 }
 
 void TIdioma::aplicarIdioma() {

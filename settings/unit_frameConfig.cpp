@@ -7,9 +7,9 @@
 #include "platform/unit_Erros.h"
 #include "platform/unit_Painel.h"
 #include "platform/unit_RotuloClicavel.h"
+#include "platform/unit_Texto.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
-#include "settings/unit_TextoUtf8.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -293,8 +293,7 @@ void TframeConfig::recuperarIdioma(const EErro& erro) {
 // Declining the terms ends the program at once, without the close question.
 void TframeConfig::textoContratoClick() {
     QString termos;
-    for (const QString& linha :
-         TextoUtf8::linhas(principal_->QuilletRSC(QStringLiteral("LICENCA"))->readAll()))
+    for (const QString& linha : Texto::linhas(principal_->QuilletRSC(QStringLiteral("LICENCA"))->readAll()))
         termos += linha + QStringLiteral("\r\n");
     const QString pergunta = principal_->idioma->get(QStringLiteral("Principal.licença"), {termos});
     if (!principal_->servicos.mensagens->perguntar(pergunta))

@@ -1,4 +1,5 @@
 #include "app/unit_Principal.h"
+#include "platform/unit_Texto.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_Trabalhador.h"
 #include "settings/unit_Idioma.h"
@@ -51,12 +52,12 @@ struct TPrograma {
 } // namespace
 
 TEST(DocumentoDefinicoes, Linhas) {
-    EXPECT_EQ(TDefinicoes::linhas("\xEF\xBB\xBF"
-                                  "a=1\r\nb=2\rc=3\n\nd"),
+    EXPECT_EQ(Texto::linhas("\xEF\xBB\xBF"
+                            "a=1\r\nb=2\rc=3\n\nd"),
               QStringList({"a=1", "b=2", "c=3", "", "d"}));
-    EXPECT_EQ(TDefinicoes::linhas("a\r\n\r\n"), QStringList({"a", ""}));
-    EXPECT_EQ(TDefinicoes::linhas("x\n\xEF\xBB\xBF"
-                                  "y"),
+    EXPECT_EQ(Texto::linhas("a\r\n\r\n"), QStringList({"a", ""}));
+    EXPECT_EQ(Texto::linhas("x\n\xEF\xBB\xBF"
+                            "y"),
               QStringList({"x", QChar(0xFEFF) + QStringLiteral("y")}));
 }
 

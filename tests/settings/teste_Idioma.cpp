@@ -1,9 +1,9 @@
 #include "platform/unit_Erros.h"
 #include "platform/unit_Frame.h"
 #include "platform/unit_Recursos.h"
+#include "platform/unit_Texto.h"
 #include "settings/unit_Formatador.h"
 #include "settings/unit_Idioma.h"
-#include "settings/unit_TextoUtf8.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -30,7 +30,7 @@ TEST(Idioma, ConsultaIgnoraCaixaEChaveAusenteVoltaSemFormatar) {
     EXPECT_EQ(idioma.get("frameConfig.nada", {"a", "b"}), "$frameConfig.nada");
     idioma.carregarIdioma("EN");
     EXPECT_EQ(idioma.get("frameProtetor.texto1", {"http://x"}), "$frameProtetor.texto1");
-    EXPECT_EQ(idioma.lang, TextoUtf8::linhas(Recursos::ler("IDIOMA_EN")));
+    EXPECT_EQ(idioma.lang, Texto::linhas(Recursos::ler("IDIOMA_EN")));
 }
 
 TEST(Idioma, ValoresTemQuebrasDeLinhaEPontasAparadas) {
