@@ -2,6 +2,7 @@
 
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_AjustePai.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_Componentes.h"
 #include "platform/unit_Constantes.h"
@@ -120,7 +121,6 @@ void TPrincipal::criarHome() {
     painelHeader = new TPainel(painelHome);
     painelHeader->setObjectName(QStringLiteral("painelHeader"));
     painelHeader->setCor(Qt::white);
-    painelHeader->setAttribute(Qt::WA_OpaquePaintEvent);
     Image1 = new QLabel(painelHeader);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("MARCA")))));
@@ -189,6 +189,11 @@ void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* n
     painel->setFrameShape(QFrame::Panel);
     painel->setFrameShadow(QFrame::Raised);
     painel->setLineWidth(2);
+    // Two light one-pixel bevels around the picture.
+    QPalette bordas = painel->palette();
+    bordas.setColor(QPalette::Light, QColor(255, 255, 255));
+    bordas.setColor(QPalette::Dark, QColor(218, 220, 226));
+    painel->setPalette(bordas);
     painel->setGeometry(geometria);
     logo = new TImagem(painel);
     logo->setObjectName(QLatin1String(nomeLogo));
@@ -260,11 +265,13 @@ void TPrincipal::iniciarInterface() {
     frameProtetor = new TframeProtetor(this, painelQuillet);
     frameConfig = new TframeConfig(this, painelQuillet);
     frameErroFlash = new TframeErroFlash(this, painelQuillet);
-    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash})
-        frame->hide();
     frameProtetor->init();
     frameConfig->init();
     frameErroFlash->init();
+    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash}) {
+        (new TAjustePai(frame))->setAlinhado(true);
+        frame->hide();
+    }
 }
 
 // The version line, then the note (which may run over several lines).

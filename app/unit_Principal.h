@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/unit_OcultarHomeCallback.h"
+#include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
 
 #include <QImage>
@@ -22,7 +23,6 @@ class TArquivoConfig;
 class TIdioma;
 class TImagem;
 class TPainel;
-class TRegrasLinks;
 class TframeConfig;
 class TframeErroFlash;
 class TframeOutroJogo;
@@ -130,6 +130,13 @@ public:
     void WMDrawClipboard();
     bool verificarBadURL(QString url, QString urlOriginal, const QString& titulo);
     void mostrarProtetor();
+    // Replaces `listaBadURLs` and compiles its entries for the judgements to come.
+    void definirListaBadURLs(const QStringList& lista);
+    // Brings the main window to the foreground, in front of other programs.
+    virtual void trazerParaPrimeiroPlano();
+    // Follows `url` on a worker; every address it reaches is added to
+    // listaURLsTestadas and judged, the final one with its page title.
+    virtual void iniciarVerificador(const QString& url);
 
     // Remote definitions.
     void carregamentoQLDef(QBuffer& data, const QString& url);
@@ -160,6 +167,11 @@ private:
     void ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo);
     // Makes the screen of the tile's game visible before the slide, when it exists.
     void mostrarJogoExistente(int indiceTile);
+    bool velmoraComFoco() const;
+    void preencherProtetor(const QString& url, const QString& urlOriginal);
+
+    // The compiled form of `listaBadURLs`.
+    TRegrasLinks regrasLinks_;
     // Downloads `url` on a worker and hands the document to `tratador`.
     void iniciarCarregamento(const QString& url, void (TPrincipal::*tratador)(QBuffer&, const QString&));
     void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);

@@ -3,6 +3,7 @@
 
 #include "platform/unit_Constantes.h"
 #include "platform/unit_Erros.h"
+#include "platform/unit_Texto.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_URLLoader.h"
 #include "settings/unit_Idioma.h"
@@ -39,7 +40,7 @@ void TPrincipal::carregamentoQLDef(QBuffer& dados, const QString& url) {
             iniciarCarregamento(servicos.enderecos.definicoesReserva, &TPrincipal::carregamentoQLDef);
         return;
     }
-    qlDef = TDefinicoes::linhas(dados.readAll());
+    qlDef = Texto::linhas(dados.readAll());
     const QString badlist = TDefinicoes::valor(qlDef, QStringLiteral("badlist"));
     if (!badlist.isEmpty())
         iniciarCarregamento(badlist, &TPrincipal::carregamentoBadlist);
@@ -67,5 +68,5 @@ void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atua
 void TPrincipal::carregamentoBadlist(QBuffer& dados, const QString&) {
     if (dados.size() == 0)
         return;
-    listaBadURLs = TDefinicoes::linhas(dados.readAll());
+    definirListaBadURLs(Texto::linhas(dados.readAll()));
 }

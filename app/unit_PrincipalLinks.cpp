@@ -1,10 +1,110 @@
 // Link protection on the main window: the clipboard watcher and the verdicts.
 #include "app/unit_Principal.h"
 
-void TPrincipal::WMDrawClipboard() {}
+#include "games/unit_frameVelmora.h"
+#include "linkguard/unit_VerificadorURL.h"
+#include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_Constantes.h"
+#include "platform/unit_FlashPlayer.h"
+#include "platform/unit_Painel.h"
+#include "remote/unit_Definicoes.h"
+#include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Idioma.h"
 
-bool TPrincipal::verificarBadURL(QString, QString, const QString&) {
-    return false;
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString juncao = QStringLiteral(" -> ");
+
+} // namespace
+
+// The clipboard changed: while the player is inside the running Velmora game,
+// the first address copied is judged, and sent to a verifier unless it is
+// bad already or was reached before.
+void TPrincipal::WMDrawClipboard() {
+    if (TDefinicoes::valor(qlDef, QStringLiteral("super_desativarVL")) == QLatin1String("1"))
+        return;
+    if (config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT")) !=
+        QLatin1String("PT"))
+        return;
+    if (!config->ReadBool(Constantes::secao, QStringLiteral("ativarVerificadorLinks"), true))
+        return;
+    if (!velmoraComFoco())
+        return;
+    const QString endereco =
+        TRegrasLinks::buscarEndereco(TRegrasLinks::aparar(servicos.areaTransferencia->lerTexto()));
+    if (endereco.isEmpty())
+        return;
+    if (verificarBadURL(endereco, endereco, QString()))
+        return;
+    if (listaURLsTestadas.contains(endereco, Qt::CaseInsensitive))
+        return;
+    iniciarVerificador(endereco);
 }
 
-void TPrincipal::mostrarProtetor() {}
+// The Velmora screen exists, is visible and its player holds the keyboard focus.
+bool TPrincipal::velmoraComFoco() const {
+    return frameVelmora && frameVelmora->isVisible() && frameVelmora->Flash && frameVelmora->Flash->Focused();
+}
+
+void TPrincipal::definirListaBadURLs(const QStringList& lista) {
+    listaBadURLs = lista;
+    regrasLinks_.definirLista(listaBadURLs);
+}
+
+bool TPrincipal::verificarBadURL(QString url, QString urlOriginal, const QString& titulo) {
+    url = TRegrasLinks::comPrefixo(url);
+    urlOriginal = TRegrasLinks::comPrefixo(urlOriginal);
+    // A list put in the field directly is compiled at its first use.
+    if (regrasLinks_.lista() != listaBadURLs)
+        regrasLinks_.definirLista(listaBadURLs);
+    const TRegrasLinks::TVeredito veredito = regrasLinks_.julgar(url, titulo);
+    if (veredito == TRegrasLinks::TVeredito::nenhum)
+        return false;
+    preencherProtetor(url, urlOriginal);
+    // A bad title is announced with the window already in front; a listed
+    // site brings it there once the warning is up; keywords leave it be.
+    if (veredito == TRegrasLinks::TVeredito::titulo)
+        trazerParaPrimeiroPlano();
+    mostrarProtetor();
+    if (veredito == TRegrasLinks::TVeredito::siteRuim)
+        trazerParaPrimeiroPlano();
+    return true;
+}
+
+void TPrincipal::preencherProtetor(const QString& url, const QString& urlOriginal) {
+    const bool direto = url == urlOriginal;
+    const QString endereco = direto ? url : urlOriginal + juncao + url;
+    QString info = direto ? idioma->get(QStringLiteral("frameProtetor.texto1"), {url})
+                          : idioma->get(QStringLiteral("frameProtetor.texto2"), {urlOriginal, url});
+    frameProtetor->show();
+    frameProtetor->textoURL->setText(endereco);
+    frameProtetor->textoInfo->setPlainText(info.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+void TPrincipal::trazerParaPrimeiroPlano() {
+    raise();
+    activateWindow();
+}
+
+// The warning covers everything at once, without a slide. A slide still
+// running is finished first, so that it cannot move the panel afterwards.
+void TPrincipal::mostrarProtetor() {
+    concluirTransicaoEmCurso();
+    painelQuillet->setAlinhado(true);
+    painelQuillet->raise();
+    frameProtetor->show();
+    painelQuillet->show();
+}
+
+void TPrincipal::iniciarVerificador(const QString& url) {
+    auto* verificador = new TVerificadorURL(
+        url, &guardaEntregas,
+        [this](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
+            listaURLsTestadas.append(urlFinal);
+            verificarBadURL(urlFinal, urlOriginal, titulo);
+        });
+    verificador->Start();
+}

@@ -135,6 +135,7 @@ void TframeVelmora::criarPainelDesempenho() {
     painelDesempenho->setCor(Qt::white);
     painelDesempenho->setFrameShape(QFrame::Panel);
     painelDesempenho->setFrameShadow(QFrame::Sunken);
+    painelDesempenho->setLineWidth(2);
     painelDesempenho->resize(273, 311);
     painelDesempenho->setFont(Componentes::fonteSegoe(13));
     painelDesempenho->hide();

@@ -1,6 +1,7 @@
 #include "linkguard/unit_frameProtetor.h"
 
 #include "app/unit_Principal.h"
+#include "platform/unit_AjustePai.h"
 #include "platform/unit_Componentes.h"
 #include "platform/unit_Painel.h"
 #include "settings/unit_Idioma.h"
@@ -12,6 +13,7 @@
 
 TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
     setObjectName(QStringLiteral("frameProtetor"));
+    (new TAjustePai(this))->setAlinhado(true);
     Componentes::pintarFundo(this, Qt::white);
     setFont(Componentes::fonteSegoe(13));
 

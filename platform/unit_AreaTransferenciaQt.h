@@ -14,5 +14,7 @@ public:
     QString lerTexto() override;
 
 private:
+    void notificar();
+
     std::function<void()> receptor_;
 };

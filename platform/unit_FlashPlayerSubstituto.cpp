@@ -48,7 +48,6 @@ TFlashPlayerSubstituto::TFlashPlayerSubstituto(QWidget* pai) : TFlashPlayer(pai)
 
     palco_ = new QFrame(this);
     palco_->setObjectName(QStringLiteral("palco"));
-    palco_->setFrameShape(QFrame::Box);
     auto* layout = new QVBoxLayout(palco_);
     layout->setContentsMargins(24, 24, 24, 24);
 
@@ -105,17 +104,20 @@ void TFlashPlayerSubstituto::setBGColor(const QString& rrggbb) {
     bgColor_ = rrggbb;
     const QColor cor = QColor::fromString(QLatin1Char('#') + rrggbb);
     corFundo_ = cor.isValid() ? cor : QColor(Qt::white);
-    // Text stays readable on whatever colour the page asks for.
-    QPalette paleta = palco_->palette();
-    paleta.setColor(QPalette::WindowText,
-                    corFundo_.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black));
-    palco_->setPalette(paleta);
+    // The stage's outline and texts stay readable on whatever colour the page asks for.
+    const QString corTexto = qGray(corFundo_.rgb()) < 150 ? QStringLiteral("white") : QStringLiteral("black");
+    const QString folha =
+        QStringLiteral("#palco { border: 1px solid %1; } #palco QLabel { color: %1; }").arg(corTexto);
+    if (palco_->styleSheet() != folha)
+        palco_->setStyleSheet(folha);
     update();
 }
 
 void TFlashPlayerSubstituto::setMovie(const QString& url) {
     movie_ = url;
     passoCarga_ = 0;
+    textoPagina_->clear();
+    textoIdentidade_->clear();
     mostrarPropriedades();
     timerCarga_.start();
 }

@@ -47,8 +47,9 @@ private:
     QString bgColor_;
     QColor corFundo_ = Qt::white;
     QString movie_;
-    QString scale_;
-    QString wmode_;
+    // The player's own defaults, kept while nobody sets them.
+    QString scale_ = QStringLiteral("showAll");
+    QString wmode_ = QStringLiteral("Window");
     int quality_ = 1;
     int estado_ = -1;
     qsizetype passoCarga_ = 0;

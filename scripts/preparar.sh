@@ -7,7 +7,7 @@ RAIZ="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$RAIZ/build}"
 PACOTES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libpcre2-dev libcurl4-openssl-dev
          libgtest-dev libgmock-dev libcpp-httplib-dev xvfb xdotool x11-utils imagemagick fonts-dejavu-core
-         libgl1-mesa-dev qt6-webengine-dev)
+         libgl1-mesa-dev python3 curl qt6-webengine-dev)
 # The player's SWF engine comes from npm; any npm will do (Node.js may come from elsewhere).
 command -v npm >/dev/null || PACOTES+=(npm)
 

@@ -1,6 +1,7 @@
 #include "settings/unit_ArquivoConfig.h"
 
 #include "platform/unit_Erros.h"
+#include "platform/unit_Texto.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -11,19 +12,19 @@ namespace {
 
 constexpr int tamanhoMaximoTexto = 2047;
 
-QStringList lerLinhas(const QString& caminho) {
+// The file's lines: none when it does not exist, nothing at all when it exists
+// but cannot be read.
+std::optional<QStringList> lerLinhas(const QString& caminho) {
     QFile arquivo(caminho);
+    if (!arquivo.exists())
+        return QStringList();
     if (!arquivo.open(QIODevice::ReadOnly))
-        return {};
-    QString texto = QString::fromUtf8(arquivo.readAll());
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
-    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList linhas = texto.split(QLatin1Char('\n'));
-    if (!linhas.isEmpty() && linhas.last().isEmpty())
-        linhas.removeLast();
-    return linhas;
+        return std::nullopt;
+    return Texto::linhas(arquivo.readAll());
+}
+
+EArquivo falhaEscrita(const QString& caminho) {
+    return EArquivo(QStringLiteral("Cannot write the file %1").arg(caminho));
 }
 
 // The section name of a "[name]" line, or nothing for any other line.
@@ -64,12 +65,14 @@ int localizarChave(const QStringList& linhas, const QString& secao, const QStrin
 }
 
 std::optional<QString> valorGuardado(const QString& caminho, const QString& secao, const QString& chave) {
-    const QStringList linhas = lerLinhas(caminho);
+    const auto linhas = lerLinhas(caminho);
+    if (!linhas)
+        return std::nullopt;
     int fimSecao = -1;
-    const int i = localizarChave(linhas, secao, chave, fimSecao);
+    const int i = localizarChave(*linhas, secao, chave, fimSecao);
     if (i < 0)
         return std::nullopt;
-    return linhas[i].mid(linhas[i].indexOf(QLatin1Char('=')) + 1).trimmed();
+    return (*linhas)[i].mid((*linhas)[i].indexOf(QLatin1Char('=')) + 1).trimmed();
 }
 
 std::optional<int> converterInteiro(const QString& texto) {
@@ -85,21 +88,20 @@ std::optional<int> converterInteiro(const QString& texto) {
 }
 
 void gravarLinhas(const QString& caminho, const QStringList& linhas) {
-    const auto falha = [&caminho] {
-        return EArquivo(QStringLiteral("Cannot write the file %1").arg(caminho));
-    };
     if (QFile::exists(caminho) && !(QFile::permissions(caminho) & QFileDevice::WriteOwner))
-        throw falha();
-    // The new content goes to a temporary file beside the old one, which is
-    // replaced only once everything is on disk.
+        throw falhaEscrita(caminho);
+    // The new content goes to a temporary file beside the old one, which it
+    // replaces only once all of it is on disk. Unbuffered, so that a short write
+    // (a full disk) shows in the count that write returns: buffered, it would
+    // surface only while committing, after the old file had been replaced.
     QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        throw falha();
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw falhaEscrita(caminho);
     QByteArray conteudo;
     for (const QString& linha : linhas)
         conteudo += linha.toUtf8() + "\r\n";
     if (arquivo.write(conteudo) != conteudo.size() || !arquivo.commit())
-        throw falha();
+        throw falhaEscrita(caminho);
 }
 
 } // namespace
@@ -123,7 +125,11 @@ bool TArquivoConfig::ReadBool(const QString& secao, const QString& chave, bool p
 }
 
 void TArquivoConfig::WriteString(const QString& secao, const QString& chave, const QString& valor) {
-    QStringList linhas = lerLinhas(caminho_);
+    // A file that exists but cannot be read is never replaced by one holding only this value.
+    const auto lidas = lerLinhas(caminho_);
+    if (!lidas)
+        throw falhaEscrita(caminho_);
+    QStringList linhas = *lidas;
     int fimSecao = -1;
     const int i = localizarChave(linhas, secao, chave, fimSecao);
     const QString linha = chave + QLatin1Char('=') + valor;

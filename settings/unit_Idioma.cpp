@@ -3,6 +3,7 @@
 #include "platform/unit_Erros.h"
 #include "platform/unit_Frame.h"
 #include "platform/unit_Recursos.h"
+#include "platform/unit_Texto.h"
 #include "settings/unit_Formatador.h"
 
 #include <QComboBox>
@@ -13,6 +14,8 @@ namespace {
 
 QString chaveDe(const QWidget* control) {
     const QWidget* recipiente = control->parentWidget();
+    if (!recipiente)
+        throw EErro(QStringLiteral("Control %1 has no parent").arg(control->objectName()));
     while (recipiente->parentWidget() && !qobject_cast<const TFrame*>(recipiente))
         recipiente = recipiente->parentWidget();
     return recipiente->objectName() + QLatin1Char('.') + control->objectName();
@@ -28,29 +31,6 @@ QByteArray lerArquivoIdioma(const QString& arquivo) {
     return arquivoDisco.readAll();
 }
 
-QStringList dividirLinhas(const QByteArray& bytes) {
-    QString texto = QString::fromUtf8(bytes);
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
-    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    texto.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList linhas = texto.split(QLatin1Char('\n'));
-    if (!linhas.isEmpty() && linhas.last().isEmpty())
-        linhas.removeLast();
-    return linhas;
-}
-
-// Blanks and control characters at both ends are dropped.
-QString aparar(const QString& texto) {
-    qsizetype inicio = 0;
-    qsizetype fim = texto.size();
-    while (inicio < fim && texto[inicio].unicode() <= 32)
-        ++inicio;
-    while (fim > inicio && texto[fim - 1].unicode() <= 32)
-        --fim;
-    return texto.mid(inicio, fim - inicio);
-}
-
 } // namespace
 
 void TIdioma::add(QWidget* control, const QString& Prop) {
@@ -58,27 +38,29 @@ void TIdioma::add(QWidget* control, const QString& Prop) {
     connect(control, &QObject::destroyed, this, &TIdioma::esquecerControl);
 }
 
-QString TIdioma::get(const QString& nome) const {
+std::optional<QString> TIdioma::procurar(const QString& nome) const {
     for (const QString& linha : lang) {
         const qsizetype igual = linha.indexOf(QLatin1Char('='));
         if (igual < 0 || linha.left(igual).compare(nome, Qt::CaseInsensitive) != 0)
             continue;
         QString valor = linha.mid(igual + 1);
         valor.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
-        return aparar(valor);
+        return Texto::apararControles(valor);
     }
-    return QLatin1Char('$') + nome;
+    return std::nullopt;
+}
+
+QString TIdioma::get(const QString& nome) const {
+    return procurar(nome).value_or(QLatin1Char('$') + nome);
 }
 
 QString TIdioma::get(const QString& nome, const QStringList& Args) const {
-    const QString modelo = get(nome);
-    if (modelo == QLatin1Char('$') + nome)
-        return modelo;
-    return Formatador::formatar(modelo, Args);
+    const auto modelo = procurar(nome);
+    return modelo ? Formatador::formatar(*modelo, Args) : QLatin1Char('$') + nome;
 }
 
 void TIdioma::carregarIdioma(const QString& arquivo) {
-    lang = dividirLinhas(lerArquivoIdioma(arquivo));
+    lang = Texto::linhas(lerArquivoIdioma(arquivo));
 }
 
 void TIdioma::aplicarIdioma() {
@@ -98,9 +80,10 @@ void TIdioma::aplicar(const TIdiomaControl& entrada) const {
         return;
     }
     // "Caption" is the text a control shows.
-    const char* propriedade = entrada.prop == QLatin1String("Caption") ? "text" : nullptr;
-    if (!propriedade || !control->setProperty(propriedade, texto))
+    const char* propriedade = "text";
+    if (entrada.prop != QLatin1String("Caption") || control->metaObject()->indexOfProperty(propriedade) < 0)
         throw EErro(QStringLiteral("Property %1 does not exist").arg(entrada.prop));
+    control->setProperty(propriedade, texto);
 }
 
 void TIdioma::esquecerControl(QObject* control) {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -37,6 +38,7 @@ public:
     QStringList lang;
 
 private:
+    std::optional<QString> procurar(const QString& nome) const;
     void aplicar(const TIdiomaControl& entrada) const;
     void esquecerControl(QObject* control);
 };

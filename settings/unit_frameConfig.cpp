@@ -1,9 +1,311 @@
 #include "settings/unit_frameConfig.h"
 
-TframeConfig::TframeConfig(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
-    setObjectName(QStringLiteral("frameConfig"));
+#include "app/unit_Principal.h"
+#include "platform/unit_Aplicacao.h"
+#include "platform/unit_Componentes.h"
+#include "platform/unit_Constantes.h"
+#include "platform/unit_Erros.h"
+#include "platform/unit_Painel.h"
+#include "platform/unit_RotuloClicavel.h"
+#include "platform/unit_Texto.h"
+#include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Idioma.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace {
+
+const QString textoSoPortugues = QStringLiteral("Only available in portuguese.");
+
+// Stacks a control under the previous ones, as wide as the stack, with its own margins.
+void empilhar(QVBoxLayout* layout, QWidget* control, const QMargins& margens = {3, 3, 3, 3}) {
+    auto* caixa = new QVBoxLayout;
+    caixa->setContentsMargins(margens);
+    caixa->addWidget(control);
+    layout->addLayout(caixa);
 }
 
-void TframeConfig::init() {}
+// Captions come from the language table; a label never reads its text as markup.
+QLabel* criarRotulo(QWidget* pai, const char* nome, int pixels) {
+    auto* rotulo = new QLabel(pai);
+    rotulo->setObjectName(QLatin1String(nome));
+    rotulo->setTextFormat(Qt::PlainText);
+    rotulo->setFont(Componentes::fonteSegoe(pixels));
+    return rotulo;
+}
 
-void TframeConfig::mostrarConfigs() {}
+QCheckBox* criarCaixa(QWidget* pai, const char* nome, bool marcada) {
+    auto* caixa = new QCheckBox(pai);
+    caixa->setObjectName(QLatin1String(nome));
+    caixa->setChecked(marcada);
+    return caixa;
+}
+
+QComboBox* criarLista(QWidget* pai, const char* nome, const QStringList& entradas, int selecao) {
+    auto* lista = new QComboBox(pai);
+    lista->setObjectName(QLatin1String(nome));
+    lista->setEditable(false);
+    lista->addItems(entradas);
+    lista->setCurrentIndex(selecao);
+    return lista;
+}
+
+// A write the file system refuses goes to the application-wide handler without
+// ending the operation that made it: the control keeps its new state, and a fill
+// of the screen goes on with the next control, so the screen still opens.
+void gravar(TArquivoConfig& config, const std::function<void(TArquivoConfig&)>& escrita) {
+    try {
+        escrita(config);
+        config.UpdateFile();
+    } catch (const EErro& erro) {
+        TAplicacao::tratarErro(erro);
+    }
+}
+
+// An index outside the list leaves it without a selection.
+void selecionar(QComboBox* lista, int indice) {
+    lista->setCurrentIndex(indice >= 0 && indice < lista->count() ? indice : -1);
+}
+
+} // namespace
+
+TframeConfig::TframeConfig(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+    setObjectName(QStringLiteral("frameConfig"));
+    resize(724, 632);
+    Componentes::pintarFundo(this, Qt::white);
+    setFont(Componentes::fonteSegoe(13));
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setWidgetResizable(true);
+    auto* conteudo = new QWidget;
+    Componentes::pintarFundo(conteudo, Qt::white);
+    auto* pilha = new QVBoxLayout(conteudo);
+    pilha->setContentsMargins(0, 0, 0, 0);
+    pilha->setSpacing(0);
+    criarComponentes(conteudo, pilha);
+    pilha->addStretch();
+    ScrollBox1->setWidget(conteudo);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ScrollBox1);
+
+    ligarEventos();
+}
+
+void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
+    Panel1 = Componentes::criarCabecalho(conteudo, "Panel1");
+    textoTitulo = Componentes::criarTituloCabecalho(Panel1, QString());
+    btnVoltar = new QPushButton(Panel1);
+    btnVoltar->setObjectName(QStringLiteral("btnVoltar"));
+    btnVoltar->setGeometry(3, 23, 89, 25);
+    btnVoltar->setFont(Componentes::fonteSegoe(12));
+    empilhar(pilha, Panel1, {});
+
+    textoContrato = new TRotuloClicavel(conteudo);
+    textoContrato->setObjectName(QStringLiteral("textoContrato"));
+    textoContrato->setTextFormat(Qt::PlainText);
+    textoContrato->setFont(Componentes::fonteSegoe(12));
+    QPalette paletaContrato = textoContrato->palette();
+    paletaContrato.setColor(QPalette::WindowText, Qt::gray);
+    textoContrato->setPalette(paletaContrato);
+    textoContrato->setCursor(Qt::PointingHandCursor);
+    empilhar(pilha, textoContrato);
+    Bevel3 = Componentes::criarLinha(conteudo, "Bevel3", 13);
+    empilhar(pilha, Bevel3, {});
+
+    textoDesempenho = criarRotulo(conteudo, "textoDesempenho", 19);
+    empilhar(pilha, textoDesempenho, {3, 50, 3, 3});
+    Bevel1 = Componentes::criarLinha(conteudo, "Bevel1", 14);
+    empilhar(pilha, Bevel1, {0, 3, 0, 6});
+    textoRender = criarRotulo(conteudo, "textoRender", 13);
+    empilhar(pilha, textoRender, {13, 0, 3, 3});
+    opcoesRender =
+        criarLista(conteudo, "opcoesRender",
+                   {QStringLiteral("Opaque (Quillet 4.1)"), QStringLiteral("Direct (Quillet 5 / Steam)"),
+                    QStringLiteral("GPU"), QStringLiteral("Transparent"), QStringLiteral("Window")},
+                   1);
+    empilhar(pilha, opcoesRender, {13, 3, 3, 3});
+    textoQualidade = criarRotulo(conteudo, "textoQualidade", 13);
+    empilhar(pilha, textoQualidade, {13, 13, 3, 3});
+    opcoesQualidade = criarLista(conteudo, "opcoesQualidade",
+                                 {QStringLiteral("Baixa"), QStringLiteral("Alta"),
+                                  QStringLiteral("Automática baixa"), QStringLiteral("Automática alta")},
+                                 1);
+    empilhar(pilha, opcoesQualidade, {13, 3, 3, 3});
+    checkNoOffset = criarCaixa(conteudo, "checkNoOffset", false);
+    empilhar(pilha, checkNoOffset, {13, 13, 3, 3});
+    checkAnim = criarCaixa(conteudo, "checkAnim", true);
+    empilhar(pilha, checkAnim, {13, 13, 3, 3});
+
+    textoVLinks = criarRotulo(conteudo, "textoVLinks", 19);
+    empilhar(pilha, textoVLinks, {3, 3, 3, 6});
+    checkVLinks = criarCaixa(conteudo, "checkVLinks", true);
+    empilhar(pilha, checkVLinks, {13, 13, 3, 3});
+    textoDescricaoVLinks = criarRotulo(conteudo, "textoDescricaoVLinks", 12);
+    textoDescricaoVLinks->setWordWrap(true);
+    empilhar(pilha, textoDescricaoVLinks, {13, 3, 3, 3});
+    Bevel2 = Componentes::criarLinha(conteudo, "Bevel2", 14);
+    empilhar(pilha, Bevel2, {0, 3, 0, 6});
+
+    textoOutras = criarRotulo(conteudo, "textoOutras", 19);
+    empilhar(pilha, textoOutras, {3, 3, 3, 6});
+    checkSala = criarCaixa(conteudo, "checkSala", true);
+    empilhar(pilha, checkSala, {13, 3, 3, 3});
+    checkMenuCtx = criarCaixa(conteudo, "checkMenuCtx", false);
+    empilhar(pilha, checkMenuCtx, {13, 13, 3, 3});
+    labelIdioma = criarRotulo(conteudo, "labelIdioma", 13);
+    labelIdioma->setText(QStringLiteral("Idioma (Language):"));
+    empilhar(pilha, labelIdioma, {13, 13, 3, 3});
+    selectIdioma = criarLista(conteudo, "selectIdioma", {QStringLiteral("PT"), QStringLiteral("EN")}, 0);
+    empilhar(pilha, selectIdioma, {13, 3, 3, 3});
+
+    // Beside the performance heading, outside the stack.
+    Image1 = Componentes::criarImagem(conteudo, "Image1", QStringLiteral("ENGRENAGEM32"));
+    Image1->setGeometry(3, 127, 32, 32);
+    Image1->raise();
+}
+
+// Check boxes report every change of state, also one made by the program;
+// lists report only a choice of the user.
+void TframeConfig::ligarEventos() {
+    connect(btnVoltar, &QPushButton::clicked, this, &TframeConfig::btnVoltarClick);
+    connect(textoContrato, &TRotuloClicavel::Click, this, &TframeConfig::textoContratoClick);
+    connect(opcoesRender, &QComboBox::activated, this, &TframeConfig::opcoesRenderChange);
+    connect(opcoesQualidade, &QComboBox::activated, this, &TframeConfig::opcoesQualidadeChange);
+    connect(selectIdioma, &QComboBox::activated, this, &TframeConfig::selectIdiomaChange);
+    connect(checkNoOffset, &QCheckBox::toggled, this, &TframeConfig::checkNoOffsetClick);
+    connect(checkAnim, &QCheckBox::toggled, this, &TframeConfig::checkAnimClick);
+    connect(checkVLinks, &QCheckBox::toggled, this, &TframeConfig::checkVLinksClick);
+    connect(checkSala, &QCheckBox::toggled, this, &TframeConfig::checkSalaClick);
+    connect(checkMenuCtx, &QCheckBox::toggled, this, &TframeConfig::checkMenuCtxClick);
+}
+
+void TframeConfig::init() {
+    TIdioma* idioma = principal_->idioma;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             textoTitulo, btnVoltar, textoDesempenho, textoRender, textoQualidade, checkNoOffset, textoVLinks,
+             checkVLinks, textoDescricaoVLinks, textoOutras, checkSala, checkAnim, checkMenuCtx,
+             textoContrato, opcoesRender, opcoesQualidade})
+        idioma->add(control, QStringLiteral("Caption"));
+}
+
+// A box whose state changes here writes its new value through its handler;
+// setting a box to the state it already has writes nothing.
+void TframeConfig::mostrarConfigs() {
+    const TArquivoConfig& config = *principal_->config;
+    const QString& secao = Constantes::secao;
+    selecionar(opcoesRender, config.ReadInteger(secao, QStringLiteral("wmodeFlash"), 1));
+    selecionar(opcoesQualidade, config.ReadInteger(secao, QStringLiteral("qualidadeFlash"), 1));
+    selecionar(selectIdioma, config.ReadInteger(secao, QStringLiteral("idIdioma"), 0));
+
+    checkNoOffset->setChecked(config.ReadBool(secao, QStringLiteral("noOffset"), false));
+    checkVLinks->setChecked(config.ReadBool(secao, QStringLiteral("ativarVerificadorLinks"), true));
+    checkSala->setChecked(config.ReadBool(secao, QStringLiteral("salaQL6"), true));
+    checkMenuCtx->setChecked(config.ReadBool(secao, QStringLiteral("menuCtx"), false));
+    checkAnim->setChecked(config.ReadBool(secao, QStringLiteral("usarAnim"), true));
+
+    // Link checking works with the Portuguese table only; the language code is compared as stored.
+    const bool portugues =
+        config.ReadString(secao, QStringLiteral("idioma"), QStringLiteral("PT")) == QLatin1String("PT");
+    if (!portugues)
+        checkVLinks->setChecked(false);
+    checkVLinks->setEnabled(portugues);
+    textoDescricaoVLinks->setEnabled(portugues);
+    textoDescricaoVLinks->setText(
+        portugues ? principal_->idioma->get(QStringLiteral("frameConfig.textoDescricaoVLinks"))
+                  : textoSoPortugues);
+}
+
+// The main window hides the screen once it has slid out of view.
+void TframeConfig::btnVoltarClick() {
+    principal_->ocultarQuillet(principal_->painelHome);
+}
+
+void TframeConfig::opcoesRenderChange() {
+    gravarIndice(QStringLiteral("wmodeFlash"), opcoesRender->currentIndex());
+}
+
+void TframeConfig::opcoesQualidadeChange() {
+    gravarIndice(QStringLiteral("qualidadeFlash"), opcoesQualidade->currentIndex());
+}
+
+void TframeConfig::checkNoOffsetClick() {
+    gravarOpcao(QStringLiteral("noOffset"), checkNoOffset->isChecked());
+}
+
+void TframeConfig::checkAnimClick() {
+    gravarOpcao(QStringLiteral("usarAnim"), checkAnim->isChecked());
+}
+
+void TframeConfig::checkVLinksClick() {
+    gravarOpcao(QStringLiteral("ativarVerificadorLinks"), checkVLinks->isChecked());
+}
+
+void TframeConfig::checkSalaClick() {
+    gravarOpcao(QStringLiteral("salaQL6"), checkSala->isChecked());
+}
+
+void TframeConfig::checkMenuCtxClick() {
+    gravarOpcao(QStringLiteral("menuCtx"), checkMenuCtx->isChecked());
+}
+
+// The entry's text names the language: "PT" and "EN" are the built-in tables.
+void TframeConfig::selectIdiomaChange() {
+    const int indice = selectIdioma->currentIndex();
+    const QString codigo = selectIdioma->currentText();
+    try {
+        principal_->idioma->carregarIdioma(codigo);
+        principal_->idioma->aplicarIdioma();
+    } catch (const EErro& erro) {
+        recuperarIdioma(erro);
+        return;
+    }
+    gravar(*principal_->config, [&](TArquivoConfig& config) {
+        config.WriteInteger(Constantes::secao, QStringLiteral("idIdioma"), indice);
+        config.WriteString(Constantes::secao, QStringLiteral("idioma"), codigo);
+    });
+    // Applying cleared the performance lists.
+    mostrarConfigs();
+}
+
+// Puts the stored language back on screen and says why the choice failed; nothing is written.
+void TframeConfig::recuperarIdioma(const EErro& erro) {
+    const TArquivoConfig& config = *principal_->config;
+    selecionar(selectIdioma, config.ReadInteger(Constantes::secao, QStringLiteral("idIdioma"), 1));
+    principal_->idioma->carregarIdioma(
+        config.ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("EN")));
+    principal_->idioma->aplicarIdioma();
+    mostrarConfigs();
+    principal_->servicos.mensagens->avisarErro(
+        principal_->idioma->get(QStringLiteral("Mensagem.erroCarregarIdioma"), {erro.Message()}));
+}
+
+// Declining the terms ends the program at once, without the close question.
+void TframeConfig::textoContratoClick() {
+    QString termos;
+    for (const QString& linha : Texto::linhas(principal_->QuilletRSC(QStringLiteral("LICENCA"))->readAll()))
+        termos += linha + QStringLiteral("\r\n");
+    const QString pergunta = principal_->idioma->get(QStringLiteral("Principal.licença"), {termos});
+    if (!principal_->servicos.mensagens->perguntar(pergunta))
+        principal_->servicos.encerramento->encerrarAgora();
+}
+
+void TframeConfig::gravarOpcao(const QString& chave, bool valor) {
+    gravar(*principal_->config,
+           [&](TArquivoConfig& config) { config.WriteBool(Constantes::secao, chave, valor); });
+}
+
+void TframeConfig::gravarIndice(const QString& chave, int indice) {
+    gravar(*principal_->config,
+           [&](TArquivoConfig& config) { config.WriteInteger(Constantes::secao, chave, indice); });
+}

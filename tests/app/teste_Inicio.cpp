@@ -1,3 +1,5 @@
+#include "games/unit_frameErroFlash.h"
+#include "linkguard/unit_frameProtetor.h"
 #include "platform/unit_Imagem.h"
 #include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
@@ -43,6 +45,10 @@ TEST(Inicio, WindowStartsAtItsDesignSizeWithHomeInFront) {
     EXPECT_EQ(janela->childAt(420, 300)->window(), janela.principal.get());
     QWidget* topo = janela->childAt(420, 10);
     EXPECT_TRUE(topo == janela->painelHeader || janela->painelHeader->isAncestorOf(topo));
+    // The three hidden screens fill the program panel.
+    for (const QWidget* tela : std::initializer_list<const QWidget*>{
+             janela->frameProtetor, janela->frameConfig, janela->frameErroFlash})
+        EXPECT_EQ(tela->geometry(), janela->painelQuillet->rect()) << tela->objectName().toStdString();
 }
 
 TEST(Inicio, StoredLanguageIsUpperCasedBeforeLoading) {

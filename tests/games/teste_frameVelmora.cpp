@@ -141,8 +141,10 @@ TEST_F(Velmora, PainelAplicaDeImediatoEConfiguracoesDeForaSoAoVoltar) {
     EXPECT_EQ(tela->opcoesQualidade->currentIndex(), -1);
 }
 
+using VelmoraAoAbrir = TAmbienteJogos;
+
 // The screen is laid out while still hidden; once shown the stage must sit centred in the real box.
-TEST_F(TAmbienteJogos, NoOffsetGuardadoCentraOPalcoAoAparecer) {
+TEST_F(VelmoraAoAbrir, NoOffsetGuardadoCentraOPalco) {
     principal->config->WriteBool(Constantes::secao, QStringLiteral("noOffset"), true);
     TFlashPlayerFalso* player = abrirPronto(0);
     QCoreApplication::processEvents();

@@ -58,22 +58,6 @@ TEST(ClienteHttp, CabecalhosDeCadaRespostaAntesDoRedirecionamento) {
     EXPECT_EQ(eventos, QStringList({"h 301 0 [b] TEXT/Plain", "r b", "h 200 3 [] text/html"}));
 }
 
-// A body without a declared length: the headers event sees -1 and may stop it.
-TEST(ClienteHttp, ParadaNosCabecalhosNaoEFalha) {
-    TServidorLocal servidor;
-    servidor.rota("/sem-fim", TRespostaLocal{.semFim = true});
-    TClienteHttp http({}, TRegra::apenas200s);
-    qint64 tamanho = 0;
-    http.onHeadersAvailable = [&](const TCabecalhosHttp& c) {
-        tamanho = c.contentLength;
-        return false;
-    };
-    QByteArray corpo = "velho";
-    EXPECT_TRUE(http.Get(servidor.url("/sem-fim"), corpo));
-    EXPECT_TRUE(corpo.isEmpty());
-    EXPECT_EQ(tamanho, -1);
-}
-
 TEST(ClienteHttp, QuatorzeRedirecionamentosSeguidosODecimoQuintoNao) {
     TServidorLocal servidor;
     rotaCadeia(servidor);

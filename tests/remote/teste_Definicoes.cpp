@@ -1,4 +1,5 @@
 #include "app/unit_Principal.h"
+#include "platform/unit_Texto.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_Trabalhador.h"
 #include "settings/unit_Idioma.h"
@@ -51,12 +52,12 @@ struct TPrograma {
 } // namespace
 
 TEST(DocumentoDefinicoes, Linhas) {
-    EXPECT_EQ(TDefinicoes::linhas("\xEF\xBB\xBF"
-                                  "a=1\r\nb=2\rc=3\n\nd"),
+    EXPECT_EQ(Texto::linhas("\xEF\xBB\xBF"
+                            "a=1\r\nb=2\rc=3\n\nd"),
               QStringList({"a=1", "b=2", "c=3", "", "d"}));
-    EXPECT_EQ(TDefinicoes::linhas("a\r\n\r\n"), QStringList({"a", ""}));
-    EXPECT_EQ(TDefinicoes::linhas("x\n\xEF\xBB\xBF"
-                                  "y"),
+    EXPECT_EQ(Texto::linhas("a\r\n\r\n"), QStringList({"a", ""}));
+    EXPECT_EQ(Texto::linhas("x\n\xEF\xBB\xBF"
+                            "y"),
               QStringList({"x", QChar(0xFEFF) + QStringLiteral("y")}));
 }
 
@@ -141,8 +142,10 @@ TEST(Definicoes, FecharComTrabalhadoresEmCurso) {
     TPrograma programa("");
     TRespostaLocal documento{.corpo = "badlist=" + programa.servidor.url("/bad").toUtf8(), .portao = 1};
     programa.servidor.rota("/def", documento);
+    programa.servidor.rota("/lento", TRespostaLocal{.corpo = "<title>t</title>", .portao = 1});
     programa.principal = std::make_unique<TPrincipal>(std::move(programa.teste.servicos));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 1; }, 10'000));
+    programa.principal->iniciarVerificador(programa.servidor.url("/lento"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 2; }, 10'000));
     programa.principal.reset();
     programa.servidor.abrirPortao(1);
     EXPECT_TRUE(downloadsTerminados());

@@ -1,0 +1,117 @@
+#include "linkguard/unit_Padrao.h"
+
+#include "platform/unit_Erros.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <memory>
+#include <utility>
+
+namespace {
+
+// The work one search may do before it is given up as undecidable. A sound
+// pattern stays far below; a runaway one is stopped within about a millisecond.
+constexpr uint32_t limiteBuscas = 100'000;
+constexpr uint32_t limiteMemoriaKiB = 16 * 1024;
+
+struct TLiberaContexto {
+    void operator()(pcre2_match_context* contexto) const { pcre2_match_context_free(contexto); }
+};
+struct TLiberaDados {
+    void operator()(pcre2_match_data* dados) const { pcre2_match_data_free(dados); }
+};
+
+pcre2_match_context* contextoBusca() {
+    static const std::unique_ptr<pcre2_match_context, TLiberaContexto> contexto = [] {
+        std::unique_ptr<pcre2_match_context, TLiberaContexto> novo(pcre2_match_context_create(nullptr));
+        pcre2_set_match_limit(novo.get(), limiteBuscas);
+        pcre2_set_heap_limit(novo.get(), limiteMemoriaKiB);
+        return novo;
+    }();
+    return contexto.get();
+}
+
+// Only the whole match is read, so one pair of offsets is enough; the block
+// is reused by every search of its thread.
+pcre2_match_data* dadosBusca() {
+    thread_local const std::unique_ptr<pcre2_match_data, TLiberaDados> dados(
+        pcre2_match_data_create(1, nullptr));
+    return dados.get();
+}
+
+PCRE2_SPTR unidades(QStringView texto) {
+    return reinterpret_cast<PCRE2_SPTR>(texto.utf16());
+}
+
+QString mensagemPcre(int codigo) {
+    PCRE2_UCHAR mensagem[256];
+    const int tamanho = pcre2_get_error_message(codigo, mensagem, std::size(mensagem));
+    return tamanho < 0 ? QStringLiteral("error %1").arg(codigo)
+                       : QString::fromUtf16(reinterpret_cast<const char16_t*>(mensagem), tamanho);
+}
+
+// A half of a surrogate pair standing alone is no character; it is read as
+// U+FFFD, which keeps every offset in place.
+QString comSubstitutosValidos(QStringView texto) {
+    QString copia = texto.toString();
+    for (qsizetype i = 0; i < copia.size(); ++i) {
+        if (copia[i].isHighSurrogate() && i + 1 < copia.size() && copia[i + 1].isLowSurrogate())
+            ++i;
+        else if (copia[i].isSurrogate())
+            copia[i] = QChar::ReplacementCharacter;
+    }
+    return copia;
+}
+
+bool limiteAtingido(int resultado) {
+    return resultado == PCRE2_ERROR_MATCHLIMIT || resultado == PCRE2_ERROR_DEPTHLIMIT ||
+           resultado == PCRE2_ERROR_HEAPLIMIT || resultado == PCRE2_ERROR_NOMEMORY;
+}
+
+} // namespace
+
+TPadrao::TPadrao(const QString& padrao) {
+    int codigoErro = 0;
+    PCRE2_SIZE posicaoErro = 0;
+    // "\C" could step into the middle of a character; patterns come from the
+    // network, so it is refused like any other invalid syntax.
+    codigo_ = pcre2_compile(unidades(padrao), padrao.size(), PCRE2_UTF | PCRE2_NEVER_BACKSLASH_C, &codigoErro,
+                            &posicaoErro, nullptr);
+    if (!codigo_)
+        erro_ = QStringLiteral("Error in regular expression at offset %1: %2")
+                    .arg(posicaoErro)
+                    .arg(mensagemPcre(codigoErro));
+}
+
+TPadrao::TPadrao(TPadrao&& outro) noexcept
+    : codigo_(std::exchange(outro.codigo_, nullptr)), erro_(std::move(outro.erro_)) {}
+
+TPadrao& TPadrao::operator=(TPadrao&& outro) noexcept {
+    std::swap(codigo_, outro.codigo_);
+    std::swap(erro_, outro.erro_);
+    return *this;
+}
+
+TPadrao::~TPadrao() {
+    pcre2_code_free(codigo_);
+}
+
+std::optional<TTrecho> TPadrao::buscar(QStringView texto) const {
+    if (!codigo_)
+        throw EPadrao(erro_);
+    QString copiaValida;
+    if (!texto.isValidUtf16()) {
+        copiaValida = comSubstitutosValidos(texto);
+        texto = copiaValida;
+    }
+    pcre2_match_data* dados = dadosBusca();
+    const int resultado = pcre2_match(codigo_, unidades(texto), texto.size(), 0,
+                                      PCRE2_NOTEMPTY | PCRE2_NO_UTF_CHECK, dados, contextoBusca());
+    if (resultado == PCRE2_ERROR_NOMATCH || limiteAtingido(resultado))
+        return std::nullopt;
+    if (resultado < 0)
+        throw EPadrao(mensagemPcre(resultado));
+    const PCRE2_SIZE* posicoes = pcre2_get_ovector_pointer(dados);
+    return TTrecho{qsizetype(posicoes[0]), qsizetype(posicoes[1] - posicoes[0])};
+}

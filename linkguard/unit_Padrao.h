@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+struct pcre2_real_code_16;
+
+// Where a match lies in the searched text, in UTF-16 code units.
+struct TTrecho {
+    qsizetype inicio;
+    qsizetype tamanho;
+};
+
+// One Perl-compatible regular expression, compiled once. Case-sensitive, no
+// options; "." is one Unicode character and "\b" a boundary between ASCII word
+// and non-word characters. A pattern that does not compile keeps its error and
+// raises it (EPadrao) each time it is used.
+class TPadrao {
+public:
+    explicit TPadrao(const QString& padrao);
+    TPadrao(TPadrao&& outro) noexcept;
+    TPadrao& operator=(TPadrao&& outro) noexcept;
+    TPadrao(const TPadrao&) = delete;
+    TPadrao& operator=(const TPadrao&) = delete;
+    ~TPadrao();
+
+    bool compilado() const { return codigo_ != nullptr; }
+
+    // The leftmost non-empty match in `texto`. A match too costly to decide
+    // (a runaway pattern) counts as no match.
+    std::optional<TTrecho> buscar(QStringView texto) const;
+    bool encontra(QStringView texto) const { return buscar(texto).has_value(); }
+
+private:
+    pcre2_real_code_16* codigo_ = nullptr;
+    QString erro_;
+};

@@ -1,0 +1,76 @@
+#include "linkguard/unit_VerificadorURL.h"
+
+#include "platform/unit_Texto.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString prefixoHttp = QStringLiteral("http://");
+const QString tituloInicio = QStringLiteral("<title>");
+const QString tituloFim = QStringLiteral("</title>");
+
+// Bounds the program sets beyond the size rule: a page must answer in time and
+// a body of undeclared length is cut like a declared one.
+const TLimitesHttp limitesVerificador{10s, 30s, TVerificadorURL::tamanhoMaximo};
+
+// The text between the first "<title>" and the first "</title>", taken by
+// position alone: with no "<title>" it starts where a tag found at -1 would end.
+QString extrairTitulo(const QString& pagina) {
+    const qsizetype inicioTag = pagina.indexOf(tituloInicio);
+    const qsizetype fimTag = pagina.indexOf(tituloFim);
+    const qsizetype inicio = inicioTag + tituloInicio.size();
+    const qsizetype tamanho = fimTag - inicio;
+    if (tamanho <= 0)
+        return {};
+    return Texto::apararControles(pagina.mid(inicio, tamanho));
+}
+
+} // namespace
+
+TVerificadorURL::TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega)
+    : TTrabalhador(vida), url(_URL.startsWith(prefixoHttp, Qt::CaseInsensitive) ? _URL : prefixoHttp + _URL),
+      http(std::make_unique<TClienteHttp>(limitesVerificador,
+                                          TClienteHttp::TRegraSucesso::tambemRedirecionamentoFinal)),
+      entrega_(std::move(entrega)) {
+    http->onRedirect = [this](const QString& destino) { onRedirect(destino); };
+    http->onHeadersAvailable = [this](const TCabecalhosHttp& cabecalhos) {
+        return onHeadersAvailable(cabecalhos);
+    };
+}
+
+TVerificadorURL::~TVerificadorURL() = default;
+
+// A failed GET ends the run without a final report; the redirect reports
+// already made stand.
+void TVerificadorURL::Execute() {
+    urlFinal = url;
+    QByteArray buffer;
+    if (http->Get(url, buffer)) {
+        const QString titulo = extrairTitulo(QString::fromUtf8(buffer));
+        try {
+            entregarTitulo(titulo);
+        } catch (...) {
+        }
+    }
+    buffer.clear();
+    http.reset();
+}
+
+// An error in the report fails the GET.
+void TVerificadorURL::onRedirect(const QString& destino) {
+    urlFinal = destino;
+    entregarTitulo(QString());
+}
+
+// Large answers are cut off at their headers, and so is a non-page answer
+// that sends the client back to where it already is.
+bool TVerificadorURL::onHeadersAvailable(const TCabecalhosHttp& cabecalhos) const {
+    if (cabecalhos.contentLength > tamanhoMaximo)
+        return false;
+    return !(cabecalhos.location == urlFinal && cabecalhos.tipoMidia.toLower() != QLatin1String("text/html"));
+}
+
+void TVerificadorURL::entregarTitulo(const QString& titulo) {
+    entregar([this, &titulo] { entrega_(urlFinal, url, titulo); });
+}

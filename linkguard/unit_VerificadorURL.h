@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/unit_ClienteHttp.h"
+#include "remote/unit_Trabalhador.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// Where a verifier's reports go, on the UI thread: the address reached, the
+// start address, and the page title (empty for a redirect, or when the page
+// was not read).
+using TVerificadorURL_Entrega =
+    std::function<void(const QString& urlFinal, const QString& url, const QString& titulo)>;
+
+// Follows a copied address on a worker thread the way a browser would,
+// reporting every redirect target before it is fetched and at last the final
+// address with the title of its page. It judges nothing itself.
+class TVerificadorURL final : public TTrabalhador {
+public:
+    static constexpr qint64 tamanhoMaximo = 1'000'000;
+
+    // `_URL` gets "http://" in front unless it already begins with it (in any
+    // letter case). `entrega` runs only while `vida` lives.
+    TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega);
+    ~TVerificadorURL() override;
+
+protected:
+    void Execute() override;
+
+private:
+    void onRedirect(const QString& destino);
+    bool onHeadersAvailable(const TCabecalhosHttp& cabecalhos) const;
+    void entregarTitulo(const QString& titulo);
+
+    QString url;
+    std::unique_ptr<TClienteHttp> http;
+    QString urlFinal;
+    TVerificadorURL_Entrega entrega_;
+};

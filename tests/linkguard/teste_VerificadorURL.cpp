@@ -1,0 +1,132 @@
+#include "app/unit_Principal.h"
+#include "linkguard/unit_VerificadorURL.h"
+#include "platform/unit_Aplicacao.h"
+#include "tests/support/unit_Falsos.h"
+#include "tests/support/unit_Impressao.h"
+#include "tests/support/unit_ServidorLocal.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool verificadoresTerminados() {
+    return QTest::qWaitFor([] { return TTrabalhador::ativos() == 0; }, 10'000);
+}
+
+class VerificadorURL : public ::testing::Test {
+protected:
+    // Every hand-over of one verifier of `endereco`, as "urlFinal | url | titulo".
+    QStringList verificar(const QString& endereco, const std::function<void()>& aoEntregar = {}) {
+        QStringList entregas;
+        auto* verificador = new TVerificadorURL(
+            endereco, &vida, [&](const QString& urlFinal, const QString& url, const QString& titulo) {
+                entregas << urlFinal + " | " + url + " | " + titulo;
+                if (aoEntregar)
+                    aoEntregar();
+            });
+        verificador->Start();
+        EXPECT_TRUE(verificadoresTerminados());
+        return entregas;
+    }
+    QString entrega(const QByteArray& urlFinal, const QByteArray& url, const QString& titulo = {}) const {
+        return servidor.url(urlFinal) + " | " + servidor.url(url) + " | " + titulo;
+    }
+
+    QObject vida;
+    TServidorLocal servidor;
+};
+
+} // namespace
+
+TEST_F(VerificadorURL, PaginaSemRedirecionamentoEPrefixoHttp) {
+    servidor.rota("/pagina", TRespostaLocal{200, "<html><title>\n Olá, mundo \t</title></html>"});
+    const QString semEsquema = servidor.url("/pagina").mid(7);
+    EXPECT_EQ(verificar(semEsquema), QStringList{entrega("/pagina", "/pagina", "Olá, mundo")});
+    const QString maiusculas = "HTTP://" + semEsquema;
+    EXPECT_EQ(verificar(maiusculas), QStringList{maiusculas + " | " + maiusculas + " | Olá, mundo"});
+}
+
+// The relative target is reported as given, and still followed correctly.
+TEST_F(VerificadorURL, CadaRedirecionamentoAntesDeSerSeguido) {
+    servidor.rota("/curto", TRespostaLocal::redirecionar("meio"));
+    servidor.rota("/meio", TRespostaLocal::redirecionar(servidor.url("/final").toUtf8(), 301));
+    servidor.rota("/final", TRespostaLocal{200, "<title>Fim</title>"});
+    const QString inicio = servidor.url("/curto");
+    EXPECT_EQ(verificar(inicio), QStringList({"meio | " + inicio + " | ", entrega("/final", "/curto"),
+                                              entrega("/final", "/curto", "Fim")}));
+}
+
+TEST_F(VerificadorURL, JanelaRegistraCadaEnderecoAlcancado) {
+    servidor.rota("/curto", TRespostaLocal::redirecionar(servidor.url("/meio").toUtf8()));
+    servidor.rota("/meio", TRespostaLocal::redirecionar(servidor.url("/final").toUtf8()));
+    servidor.rota("/final", TRespostaLocal{200, "<title>Fim</title>"});
+    TServicosTeste teste;
+    TPrincipal principal(std::move(teste.servicos));
+    principal.iniciarVerificador(servidor.url("/curto"));
+    ASSERT_TRUE(verificadoresTerminados());
+    EXPECT_EQ(principal.listaURLsTestadas,
+              QStringList({servidor.url("/meio"), servidor.url("/final"), servidor.url("/final")}));
+}
+
+TEST_F(VerificadorURL, TamanhoDeclaradoAcimaDoLimiteNaoELido) {
+    const QByteArray inicio = "<title>Grande</title>";
+    servidor.rota("/limite", TRespostaLocal{200, inicio + QByteArray(1'000'000 - inicio.size(), ' ')});
+    servidor.rota("/acima", TRespostaLocal{200, inicio + QByteArray(1'000'001 - inicio.size(), ' ')});
+    EXPECT_EQ(verificar(servidor.url("/limite")), QStringList{entrega("/limite", "/limite", "Grande")});
+    EXPECT_EQ(verificar(servidor.url("/acima")), QStringList{entrega("/acima", "/acima")});
+}
+
+TEST_F(VerificadorURL, TituloPelasPosicoesDasMarcas) {
+    const std::pair<QByteArray, QString> casos[] = {
+        {"<TITLE>Maiusculas</TITLE>", ""},
+        // Not a start tag: the title runs from position 6 up to the end tag.
+        {"<title lang=\"pt\">Atributo</title>", "lang=\"pt\">Atributo"},
+        {"0123456 sem abertura </title>", "6 sem abertura"},
+        {"</title> fim antes <title>depois", ""},
+        {"<title>sem fim", ""},
+        {"<title>\xC3\xA7\xFF</title>", QStringLiteral("ç\uFFFD")},
+    };
+    for (const auto& [pagina, titulo] : casos) {
+        servidor.rota("/titulo", TRespostaLocal{200, pagina});
+        EXPECT_EQ(verificar(servidor.url("/titulo")), QStringList{entrega("/titulo", "/titulo", titulo)})
+            << pagina.data();
+    }
+}
+
+TEST_F(VerificadorURL, StatusFinal) {
+    servidor.rota("/nada", TRespostaLocal{404, "<title>Erro</title>"});
+    servidor.rota("/para-nada", TRespostaLocal::redirecionar("/nada"));
+    servidor.rota("/movido", TRespostaLocal{302, "<title>Movido</title>"});
+    EXPECT_EQ(verificar(servidor.url("/nada")), QStringList());
+    EXPECT_EQ(verificar(servidor.url("/para-nada")),
+              QStringList{"/nada | " + servidor.url("/para-nada") + " | "});
+    EXPECT_EQ(verificar(servidor.url("/movido")), QStringList{entrega("/movido", "/movido")});
+}
+
+// Only a non-page answer that sends the client back to where it is gets cut off.
+TEST_F(VerificadorURL, RespostaQueNaoEPaginaEApontaParaSi) {
+    const auto resposta = [&](const QByteArray& tipo, const QByteArray& location) {
+        return TRespostaLocal{
+            200, "<title>Lido</title>", tipo, {{"Location", servidor.url(location).toUtf8()}}};
+    };
+    servidor.rota("/si", resposta("application/octet-stream", "/si"));
+    servidor.rota("/outro", resposta("application/octet-stream", "/si"));
+    servidor.rota("/html", resposta("TEXT/HTML; charset=utf-8", "/html"));
+    EXPECT_EQ(verificar(servidor.url("/si")), QStringList{entrega("/si", "/si")});
+    EXPECT_EQ(verificar(servidor.url("/outro")), QStringList{entrega("/outro", "/outro", "Lido")});
+    EXPECT_EQ(verificar(servidor.url("/html")), QStringList{entrega("/html", "/html", "Lido")});
+}
+
+TEST_F(VerificadorURL, ErroNumaEntregaEncerraEmSilencio) {
+    int errosNaAplicacao = 0;
+    TAplicacao::definirTratadorErros([&](const std::exception&) { ++errosNaAplicacao; });
+    servidor.rota("/curto", TRespostaLocal::redirecionar("/final"));
+    servidor.rota("/final", TRespostaLocal{200, "<title>Fim</title>"});
+    const auto falhar = [] { throw std::runtime_error("entrada invalida na lista"); };
+    EXPECT_EQ(verificar(servidor.url("/curto"), falhar).size(), 1);
+    EXPECT_EQ(servidor.contar("/final"), 0);
+    EXPECT_EQ(verificar(servidor.url("/final"), falhar).size(), 1);
+    TAplicacao::definirTratadorErros({});
+    EXPECT_EQ(errosNaAplicacao, 0);
+}

@@ -1,0 +1,272 @@
+// The clipboard watcher and the warning it raises, on the main window.
+#include "app/unit_Principal.h"
+#include "games/unit_frameVelmora.h"
+#include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_Constantes.h"
+#include "platform/unit_Erros.h"
+#include "platform/unit_Imagem.h"
+#include "platform/unit_Painel.h"
+#include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Idioma.h"
+#include "settings/unit_frameConfig.h"
+#include "tests/support/unit_Falsos.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window with the verifier's start and the foreground call recorded.
+class TPrincipalVigiado : public TPrincipal {
+public:
+    using TPrincipal::TPrincipal;
+    QStringList verificadores;
+    // For each call: whether the warning was already in front of the game.
+    QList<bool> primeiroPlano;
+
+    void iniciarVerificador(const QString& endereco) override { verificadores.append(endereco); }
+    void trazerParaPrimeiroPlano() override { primeiroPlano.append(quilletNaFrente()); }
+    bool quilletNaFrente() const {
+        const QObjectList& filhos = children();
+        return painelQuillet->isVisible() &&
+               filhos.indexOf(painelQuillet) >
+                   std::max(filhos.indexOf(painelJogo), filhos.indexOf(painelHome));
+    }
+};
+
+class VigiaLinks : public ::testing::Test {
+protected:
+    std::unique_ptr<TServicosTeste> teste;
+    std::unique_ptr<TPrincipalVigiado> principal;
+
+    void SetUp() override { abrirJanela(); }
+
+    // A fresh main window, not at its first start, with the Velmora game running.
+    void abrirJanela() {
+        principal.reset();
+        teste = std::make_unique<TServicosTeste>();
+        escreverArquivo(teste->pastaDados() + QStringLiteral("config.ini"), "[Quillet]\nprimeiroUso=0\n");
+        principal = std::make_unique<TPrincipalVigiado>(std::move(teste->servicos));
+        principal->show();
+        const QString idioma = teste->pastaDados() + QStringLiteral("teste.lng");
+        escreverArquivo(idioma, ";QL6-language-file\n"
+                                "frameProtetor.texto1=Suspeito: %s\\nVolte.\n"
+                                "frameProtetor.texto2=De %s para %s\n");
+        principal->idioma->carregarIdioma(idioma);
+        jogarVelmora();
+    }
+
+    static void escreverArquivo(const QString& caminho, const QByteArray& conteudo) {
+        QDir().mkpath(QFileInfo(caminho).path());
+        QFile arquivo(caminho);
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(conteudo);
+    }
+
+    // The Velmora game opened from its tile, its movie running and its player focused.
+    void jogarVelmora() {
+        principal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+        Q_EMIT principal->logoVelmora->Click();
+        while (principal->timerOcultarHome->isActive())
+            principal->timerOcultarHomeTimer();
+        teste->fabricaPlayer->criados.last()->mudarEstado(4);
+        principal->frameVelmora->Flash->SetFocus();
+        ASSERT_TRUE(principal->frameVelmora->Flash->Focused());
+    }
+
+    void copiar(const QString& texto) { teste->areaTransferencia->copiar(texto); }
+    void escreverOpcao(const char* chave, const QString& valor) {
+        principal->config->WriteString(Constantes::secao, QLatin1String(chave), valor);
+    }
+    bool avisoVisivel() const { return principal->frameProtetor->isVisible(); }
+    QString textoURL() const { return principal->frameProtetor->textoURL->text(); }
+    QString textoInfo() const { return principal->frameProtetor->textoInfo->toPlainText(); }
+};
+
+TEST_F(VigiaLinks, CopiaNoJogoEJulgadaEVerificada) {
+    copiar(QStringLiteral("SITE.COM custa 3.50"));
+    EXPECT_TRUE(principal->verificadores.isEmpty());
+    copiar(QStringLiteral("  olha http://um.com/a e http://dois.com\u00A0\n"));
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://um.com/a")});
+    EXPECT_FALSE(avisoVisivel());
+}
+
+TEST_F(VigiaLinks, PortoesFechados) {
+    const std::pair<const char*, std::function<void()>> portoes[] = {
+        {"remote switch",
+         [&] {
+             principal->qlDef = {QStringLiteral("versao=600"), QStringLiteral("super_desativarVL=1")};
+         }},
+        {"remote switch, name case", [&] { principal->qlDef = {QStringLiteral("SUPER_desativarVL=1")}; }},
+        {"English", [&] { escreverOpcao("idioma", QStringLiteral("EN")); }},
+        {"lower-case pt", [&] { escreverOpcao("idioma", QStringLiteral("pt")); }},
+        {"watcher off", [&] { escreverOpcao("ativarVerificadorLinks", QStringLiteral("0")); }},
+        {"no Velmora screen", [&] { principal->fecharVelmora(); }},
+        {"Velmora screen hidden", [&] { principal->frameVelmora->hide(); }},
+        {"game panel hidden", [&] { principal->painelJogo->hide(); }},
+        {"player not focused", [&] { principal->frameVelmora->Flash->clearFocus(); }},
+    };
+    for (const auto& [nome, fechar] : portoes) {
+        SCOPED_TRACE(nome);
+        abrirJanela();
+        principal->definirListaBadURLs({QStringLiteral("ruim")});
+        fechar();
+        copiar(QStringLiteral("http://ok.com"));
+        copiar(QStringLiteral("http://ruim.com"));
+        EXPECT_TRUE(principal->verificadores.isEmpty());
+        EXPECT_FALSE(avisoVisivel());
+    }
+}
+
+TEST_F(VigiaLinks, PortoesAbertos) {
+    principal->qlDef = {QStringLiteral("super_desativarVL=1 "), QStringLiteral(" super_desativarVL=1"),
+                        QStringLiteral("super_desativarVL")};
+    escreverOpcao("idioma", QStringLiteral("PT"));
+    escreverOpcao("ativarVerificadorLinks", QStringLiteral("1"));
+    copiar(QStringLiteral("http://ok.com"));
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://ok.com")});
+}
+
+TEST_F(VigiaLinks, AreaOcupadaTerminaOTratadorComErro) {
+    teste->areaTransferencia->ocupada = true;
+    EXPECT_THROW(copiar(QStringLiteral("http://ok.com")), EErro);
+    EXPECT_TRUE(principal->verificadores.isEmpty());
+}
+
+TEST_F(VigiaLinks, EnderecoSeguroJulgadoComHttpNaFrente) {
+    principal->definirListaBadURLs({QStringLiteral("^http://seguro\\.com")});
+    copiar(QStringLiteral("https://seguro.com/entrar"));
+    EXPECT_TRUE(avisoVisivel());
+    EXPECT_EQ(textoURL(), QStringLiteral("http://seguro.com/entrar"));
+    EXPECT_TRUE(principal->verificadores.isEmpty());
+}
+
+TEST_F(VigiaLinks, EmailEJulgado) {
+    copiar(QStringLiteral("jogador@velmora.com"));
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("jogador@velmora.com")});
+    principal->definirListaBadURLs({QStringLiteral("jogador@")});
+    copiar(QStringLiteral("jogador@velmora.com"));
+    EXPECT_EQ(textoURL(), QStringLiteral("http://jogador@velmora.com"));
+}
+
+TEST_F(VigiaLinks, EnderecoJaAlcancadoNaoGanhaOutroVerificador) {
+    principal->listaURLsTestadas = {QStringLiteral("HTTP://JA.COM/A")};
+    copiar(QStringLiteral("http://ja.com/a"));
+    EXPECT_TRUE(principal->verificadores.isEmpty());
+    // Entered by its verifier with the scheme, so copied without it the text differs.
+    copiar(QStringLiteral("ja.com/a"));
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("ja.com/a")});
+    // Still judged locally on every copy.
+    principal->definirListaBadURLs({QStringLiteral("ja\\.com")});
+    copiar(QStringLiteral("http://ja.com/a"));
+    EXPECT_TRUE(avisoVisivel());
+}
+
+TEST_F(VigiaLinks, EntradaInvalidaTerminaOTratador) {
+    principal->definirListaBadURLs({QStringLiteral("nada"), QStringLiteral("(ok"), QStringLiteral("ok")});
+    EXPECT_THROW(copiar(QStringLiteral("http://ok.com")), EPadrao);
+    EXPECT_TRUE(principal->verificadores.isEmpty());
+    EXPECT_FALSE(avisoVisivel());
+}
+
+TEST_F(VigiaLinks, ListaPostaDiretoNoCampoTambemValeEAcompanhaMudancas) {
+    principal->listaBadURLs = {QStringLiteral("ruim")};
+    EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
+    principal->listaBadURLs.clear();
+    EXPECT_FALSE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
+}
+
+TEST_F(VigiaLinks, TextosDoAviso) {
+    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    // Equal once both carry the scheme: the one-address text.
+    EXPECT_TRUE(
+        principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("http://ruim.com"), {}));
+    EXPECT_EQ(textoURL(), QStringLiteral("http://ruim.com"));
+    EXPECT_EQ(textoInfo(), QStringLiteral("Suspeito: http://ruim.com\nVolte."));
+
+    EXPECT_TRUE(
+        principal->verificarBadURL(QStringLiteral("http://ruim.com/x"), QStringLiteral("curto.ly/a"), {}));
+    EXPECT_EQ(textoURL(), QStringLiteral("http://curto.ly/a -> http://ruim.com/x"));
+    EXPECT_EQ(textoInfo(), QStringLiteral("De http://curto.ly/a para http://ruim.com/x"));
+
+    // A judgement that finds nothing leaves the warning as it is.
+    EXPECT_FALSE(principal->verificarBadURL(QStringLiteral("bom.com"), QStringLiteral("bom.com"), {}));
+    EXPECT_EQ(textoURL(), QStringLiteral("http://curto.ly/a -> http://ruim.com/x"));
+    EXPECT_TRUE(avisoVisivel());
+}
+
+TEST_F(VigiaLinks, PrimeiroPlanoConformeOVeredito) {
+    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    const QString inicio = QStringLiteral("http://curto.ly/a");
+
+    // Keywords: the warning shows, the window is not brought forward.
+    EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("http://hack-gratis.com"), inicio, {}));
+    EXPECT_TRUE(principal->quilletNaFrente());
+    EXPECT_TRUE(principal->primeiroPlano.isEmpty());
+
+    // A bad title: forward before the warning comes up.
+    principal->painelQuillet->hide();
+    EXPECT_TRUE(
+        principal->verificarBadURL(QStringLiteral("http://bom.com"), inicio, QStringLiteral("Hack Queijo")));
+    EXPECT_EQ(principal->primeiroPlano, QList<bool>{false});
+
+    // A listed site: forward once the warning is up.
+    principal->painelQuillet->hide();
+    principal->primeiroPlano.clear();
+    EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("http://ruim.com"), inicio, {}));
+    EXPECT_EQ(principal->primeiroPlano, QList<bool>{true});
+}
+
+TEST_F(VigiaLinks, AvisoCobreOJogoSemTransicao) {
+    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    copiar(QStringLiteral("http://ruim.com"));
+    EXPECT_TRUE(principal->quilletNaFrente());
+    EXPECT_TRUE(principal->painelQuillet->alinhado());
+    EXPECT_EQ(principal->painelQuillet->geometry(), principal->rect());
+    EXPECT_EQ(principal->frameProtetor->geometry(), principal->painelQuillet->rect());
+    EXPECT_FALSE(principal->timermostrarQuillet->isActive());
+    // The game is only covered.
+    EXPECT_TRUE(principal->painelJogo->isVisible());
+    EXPECT_TRUE(principal->frameVelmora->isVisible());
+
+    principal->frameProtetor->btnVoltar->click();
+    EXPECT_TRUE(principal->painelJogo->isVisible());
+    while (principal->timerOcultarQuillet->isActive())
+        principal->timerOcultarQuilletTimer();
+    EXPECT_FALSE(principal->painelQuillet->isVisible());
+    EXPECT_TRUE(principal->frameVelmora->isVisible());
+    // The warning stays up inside the hidden panel.
+    EXPECT_FALSE(principal->frameProtetor->isHidden());
+}
+
+TEST_F(VigiaLinks, AvisoDuranteASaidaDoPainelTerminaASaidaAntes) {
+    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    copiar(QStringLiteral("http://ruim.com"));
+    principal->frameProtetor->btnVoltarClick();
+    principal->timerOcultarQuilletTimer();
+    copiar(QStringLiteral("http://ruim.com/outra"));
+    EXPECT_FALSE(principal->timerOcultarQuillet->isActive());
+    EXPECT_TRUE(principal->quilletNaFrente());
+    EXPECT_EQ(principal->painelQuillet->geometry(), principal->rect());
+}
+
+TEST_F(VigiaLinks, AvisoFicaSobATelaDeConfiguracoes) {
+    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    principal->btnConfigClick();
+    while (principal->timermostrarQuillet->isActive())
+        principal->timermostrarQuilletTimer();
+    const QObjectList ordem = principal->painelQuillet->children();
+    EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
+    EXPECT_EQ(principal->painelQuillet->children(), ordem);
+    EXPECT_GT(ordem.indexOf(principal->frameConfig), ordem.indexOf(principal->frameProtetor));
+    EXPECT_TRUE(principal->frameConfig->isVisible());
+}
+
+} // namespace
