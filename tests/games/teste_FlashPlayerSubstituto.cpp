@@ -57,9 +57,11 @@ TEST(FlashPlayerSubstituto, CarregaPeloLacoDeEventosEPerguntaAPagina) {
 class Substituto : public TAmbienteJogos {
 protected:
     void SetUp() override {
+        qputenv("QUILLET_PLAYER", "standin"); // where the SWF engine is installed too
         teste.servicos.fabricaPlayer = std::make_unique<TFabricaPlayerLinux>();
         montar();
     }
+    void TearDown() override { qunsetenv("QUILLET_PLAYER"); }
 };
 
 TEST_F(Substituto, NoVelmoraRecebeAsRespostasDaPonteEPedeTelaCheia) {
