@@ -40,6 +40,28 @@ protected:
     QStringList rastros;
 };
 
+// The engine's own context menu opens on a right press in the movie only when
+// the user allowed the player's menu: the program's filter sees the browser's view.
+TEST_F(VelmoraRuffle, TheRightButtonReachesTheMovieOnlyWithItsMenuAllowed) {
+    TFlashPlayer* player = abrirVelmora();
+    ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Browser identity: Quillet 6 (6.0.1)")); }));
+    ASSERT_TRUE(focar(player));
+    const auto menuAberto = [&] {
+        return executar(player, QStringLiteral("!document.querySelector('ruffle-player').shadowRoot"
+                                               ".getElementById('context-menu-overlay').classList.contains('hidden')"))
+            .toBool();
+    };
+    const auto clicarDireito = [] {
+        QTest::mouseClick(QApplication::focusWidget(), Qt::RightButton, {}, QPoint(400, 300));
+    };
+
+    clicarDireito();
+    EXPECT_FALSE(menuAberto());
+    gravar(QStringLiteral("menuCtx"), 1);
+    clicarDireito();
+    EXPECT_TRUE(esperar(menuAberto));
+}
+
 TEST_F(VelmoraRuffle, TheBridgeAnswersTheMovieAndItsFullScreenCallTogglesTheWindow) {
     TFlashPlayer* player = abrirVelmora();
     ASSERT_TRUE(
