@@ -44,11 +44,13 @@ protected:
 // the user allowed the player's menu: the program's filter sees the browser's view.
 TEST_F(VelmoraRuffle, TheRightButtonReachesTheMovieOnlyWithItsMenuAllowed) {
     TFlashPlayer* player = abrirVelmora();
-    ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Browser identity: Quillet 6 (6.0.1)")); }));
+    ASSERT_TRUE(
+        esperar([&] { return rastros.contains(QStringLiteral("Browser identity: Quillet 6 (6.0.1)")); }));
     ASSERT_TRUE(focar(player));
     const auto menuAberto = [&] {
-        return executar(player, QStringLiteral("!document.querySelector('ruffle-player').shadowRoot"
-                                               ".getElementById('context-menu-overlay').classList.contains('hidden')"))
+        return executar(player, QStringLiteral(
+                                    "!document.querySelector('ruffle-player').shadowRoot"
+                                    ".getElementById('context-menu-overlay').classList.contains('hidden')"))
             .toBool();
     };
     const auto clicarDireito = [] {
