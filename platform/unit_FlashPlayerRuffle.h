@@ -38,14 +38,13 @@ public:
     int Quality() const override { return quality_; }
     void setQuality(int qualidade) override;
 
-    // The engine's configuration for the current movie and properties.
-    QJsonObject configuracao() const;
-
 Q_SIGNALS:
     // A line the movie traced.
     void rastreado(const QString& linha);
 
 private:
+    // The engine's configuration for the current movie and properties.
+    QJsonObject configuracao() const;
     void paginaCarregada(bool ok);
     void iniciarCarga();
     void aplicarAparencia();

@@ -95,8 +95,9 @@
     const buscarOriginal = window.fetch;
 
     function enderecoDe(entrada) {
-        if (entrada instanceof Request) return entrada.url;
-        return new URL(String(entrada), document.baseURI).href;
+        const url = new URL(entrada instanceof Request ? entrada.url : String(entrada), document.baseURI);
+        url.hash = '';
+        return url.href;
     }
 
     function falhar(carga, motivo, detalhe) {
@@ -106,6 +107,10 @@
     async function verificarFilme(carga, resposta) {
         if (!resposta.ok) {
             falhar(carga, 'http', (resposta.status + ' ' + resposta.statusText).trim());
+            return;
+        }
+        if (!resposta.body) {
+            falhar(carga, 'formato', '');
             return;
         }
         const leitor = resposta.clone().body.getReader();
@@ -157,13 +162,13 @@
         if (!menu || !jogador.ruffle().isPlaying) return false;
         jogador.dispatchEvent(new MouseEvent('contextmenu', {bubbles: true, cancelable: true}));
         const trio = itensQualidade(menu);
-        const item = trio && trio[nome === 'low' ? 0 : 2];
+        const item = trio ? trio[nome === 'low' ? 0 : 2] : null;
         if (item && !item.classList.contains('checked')) {
-            item.click();
+            item.click(); // runs the engine's quality switch and closes the menu
             return true;
         }
         document.documentElement.click(); // closes the menu
-        return item !== null && item !== undefined;
+        return item !== null;
     }
 
     // --- The program's side -------------------------------------------------
