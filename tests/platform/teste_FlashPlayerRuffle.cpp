@@ -57,8 +57,14 @@ TEST_F(PlayerRuffle, MoviesOfBothScriptVersionsCallTheHostAndGetItsReply) {
             << "a call without a reply returns nothing";
     }
 
+    // This one calls only when the page calls it: the call comes back to the
+    // host from inside the page's own call into the movie.
+    pedidos.clear();
     player->setMovie(urlFilme("web_ei.swf"));
     ASSERT_TRUE(esperarRastro(QStringLiteral("ExternalInterface.available: true")));
+    executar(player, QStringLiteral("document.querySelector('ruffle-player').callMethodImmediately('ping')"));
+    EXPECT_TRUE(esperarRastro(QStringLiteral(R"(  call(ping, ...) = "Pong!")")));
+    EXPECT_EQ(pedidos.count(invocar(QStringLiteral("ping"))), 1);
     EXPECT_EQ(estados, QList<int>({0, 4, 0, 4, 0, 4}));
 }
 
