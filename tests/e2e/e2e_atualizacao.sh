@@ -36,16 +36,8 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-exec {fd_display}<> <(:)
-Xvfb -displayfd "$fd_display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-pid_x=$!
-read -r -t 10 numero <&"$fd_display"
-export DISPLAY=":$numero"
-
-falhar() {
-  echo "FAILED: $*"
-  exit 1
-}
+source "$(dirname "$0")/comum.sh"
+iniciar_x
 
 iniciar() {
   rm -rf "$trabalho/appdata"

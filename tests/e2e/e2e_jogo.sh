@@ -12,53 +12,15 @@ mkdir -p "$saida"
 trabalho="$(mktemp -d)"
 trap 'kill "${pid_programa:-}" "${pid_x:-}" 2>/dev/null || true; rm -rf "$trabalho"' EXIT
 
-# A free display number, chosen by the X server itself.
-exec {fd_display}<> <(:)
-Xvfb -displayfd "$fd_display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-pid_x=$!
-read -r -t 10 numero <&"$fd_display"
-export DISPLAY=":$numero"
+source "$(dirname "$0")/comum.sh"
+iniciar_x
 
 mkdir -p "$trabalho/appdata/Quillet 6"
 printf '[Quillet]\r\nprimeiroUso=0\r\n' >"$trabalho/appdata/Quillet 6/config.ini"
 APPDATA="$trabalho/appdata" TEMP="$trabalho/temp" QUILLET_PLAYER=standin "$programa" >"$saida/programa.log" 2>&1 &
 pid_programa=$!
 
-janela=$(xdotool search --sync --onlyvisible --name '^Quillet 6$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$janela")"
-
-falhar() {
-  echo "FAILED: $*"
-  exit 1
-}
-
-# The colour of a pixel of the window, as "r,g,b".
-cor() {
-  import -window root -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 txt:- | tail -1 |
-    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-
-# Waits up to 10 s for a pixel to take (or, with "!", to leave) a colour.
-esperar_cor() {
-  local x=$1 y=$2 esperada=$3 negar=${4:-}
-  for _ in $(seq 100); do
-    local atual
-    atual=$(cor "$x" "$y")
-    if [[ -z $negar && $atual == "$esperada" ]] || [[ -n $negar && $atual != "$esperada" ]]; then
-      return 0
-    fi
-    sleep 0.1
-  done
-  falhar "pixel ($x,$y) is $(cor "$x" "$y"), expected ${negar:+not }$esperada"
-}
-
-foto() { import -window root "$saida/$1.png"; }
-
-clicar() {
-  xdotool mousemove "$((X + $1))" "$((Y + $2))"
-  sleep 0.2
-  xdotool click 1
-}
+geometria
 
 cor_jogo="106,116,149"
 cor_home="247,247,247"

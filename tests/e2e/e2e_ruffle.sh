@@ -39,42 +39,15 @@ cp "$raiz/tests/data/swf/ponte.swf" "$trabalho/site/VelmoraChargeur.swf"
 python3 -m http.server 80 --bind 127.0.0.1 --directory "$trabalho/site" >"$saida/servidor.log" 2>&1 &
 pid_servidor=$!
 
-exec {fd_display}<> <(:)
-Xvfb -displayfd "$fd_display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-pid_x=$!
-read -r -t 10 numero <&"$fd_display"
-export DISPLAY=":$numero"
+source "$raiz/tests/e2e/comum.sh"
+iniciar_x
 
 mkdir -p "$trabalho/appdata/Quillet 6"
 printf '[Quillet]\r\nprimeiroUso=0\r\n' >"$trabalho/appdata/Quillet 6/config.ini"
 APPDATA="$trabalho/appdata" TEMP="$trabalho/temp" "$programa" >"$saida/programa.log" 2>&1 &
 pid_programa=$!
 
-# Going full screen re-creates the window: it is looked up again each time.
-geometria() {
-  janela=$(xdotool search --sync --onlyvisible --name '^Quillet 6$' | head -1)
-  eval "$(xdotool getwindowgeometry --shell "$janela")"
-}
 geometria
-
-falhar() {
-  echo "FAILED: $*"
-  exit 1
-}
-
-cor() {
-  import -window root -crop "1x1+$((X + $1))+$((Y + $2))" -depth 8 txt:- | tail -1 |
-    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-
-# Waits up to 60 s (the browser starts with the first game) for a pixel's colour.
-esperar_cor() {
-  for _ in $(seq 600); do
-    [[ $(cor "$1" "$2") == "$3" ]] && return 0
-    sleep 0.1
-  done
-  falhar "pixel ($1,$2) is $(cor "$1" "$2"), expected $3"
-}
 
 # Full screen keeps the window above the others (and frameless); windowed, it
 # comes back maximised, which on a desktop without a window manager is as wide.
@@ -95,22 +68,14 @@ esperar_modo() {
   falhar "the window is not in the $1 mode"
 }
 
-foto() { import -window root "$saida/$1.png"; }
-
-clicar() {
-  xdotool mousemove "$((X + $1))" "$((Y + $2))"
-  sleep 0.2
-  xdotool click 1
-}
-
 cor_home="247,247,247"
 cor_jogo="106,116,149"
 
 esperar_cor 420 240 "$cor_home"
 clicar 200 150
 # Left of the 800 x 600 stage the game's background shows: blue once the
-# movie has asked its page.
-esperar_cor 8 560 "$cor_jogo"
+# movie has asked its page (the browser starts with the first game).
+espera=600 esperar_cor 8 560 "$cor_jogo"
 sleep 1
 foto 1-velmora
 
