@@ -63,19 +63,24 @@ TFlashPlayerRuffle::TFlashPlayerRuffle(QWidget* pai, QWebEngineProfile* perfil) 
     aplicarAparencia();
 }
 
-// A movie's call may end the player's life (its game closed from inside the
+// The page outlives this part of the player: it no longer reaches it. A
+// movie's call may end the player's life (its game closed from inside the
 // handler) while the browser still waits in the page for the answer: the
 // view and its page then go when the call is over.
 TFlashPlayerRuffle::~TFlashPlayerRuffle() {
+    pagina_->disconnect(this);
+    pagina_->responderChamada = nullptr;
     if (!pagina_->emChamada())
         return;
-    pagina_->responderChamada = nullptr;
     visao_->hide();
     visao_->setParent(nullptr);
     visao_->deleteLater();
 }
 
+// The Velmora bridge sets the same colour at every call of the movie.
 void TFlashPlayerRuffle::setBGColor(const QString& rrggbb) {
+    if (rrggbb == bgColor_)
+        return;
     bgColor_ = rrggbb;
     aplicarAparencia();
 }
@@ -150,17 +155,15 @@ void TFlashPlayerRuffle::paginaCarregada(bool ok) {
     iniciarCarga();
 }
 
+// Once the movie is set and the page has loaded (or failed to).
 void TFlashPlayerRuffle::iniciarCarga() {
-    if (!cargaPendente_)
-        return;
-    if (paginaFalhou_) {
-        filmeFalhou(carga_, QStringLiteral("pagina"), {});
-        return;
-    }
-    if (!paginaPronta_)
+    if (!cargaPendente_ || !(paginaPronta_ || paginaFalhou_))
         return;
     cargaPendente_ = false;
-    pagina_->carregarFilme(configuracao(), carga_);
+    if (paginaFalhou_)
+        filmeFalhou(carga_, QStringLiteral("pagina"), {});
+    else
+        pagina_->carregarFilme(configuracao(), carga_);
 }
 
 void TFlashPlayerRuffle::filmeCarregado(int carga) {
