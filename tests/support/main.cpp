@@ -7,9 +7,10 @@
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 
-// Allocations the system font library keeps for the whole process.
+// Allocations the system font library and the browser library (the player
+// on the SWF engine) keep for the whole process.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig\n";
+    return "leak:libfontconfig\nleak:libQt6WebEngineCore\n";
 }
 #endif
 
