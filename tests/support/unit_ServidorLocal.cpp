@@ -114,6 +114,10 @@ TServidorLocal::TServidorLocal() : d(std::make_unique<TDados>()) {
     // Listening starts with the bind; the accept loop may begin later.
     d->porta = d->servidor.bind_to_any_port("127.0.0.1");
     d->fio = std::thread([this] { d->servidor.listen_after_bind(); });
+    // A stop that comes before the accept loop runs would be lost, and the
+    // loop would then never end: the server is ready once it runs.
+    while (d->porta > 0 && !d->servidor.is_running())
+        std::this_thread::yield();
 }
 
 TServidorLocal::~TServidorLocal() {
