@@ -340,13 +340,8 @@ void TPrincipal::executarAcaoPendente() {
     reivindicarAcao();
     const TOcultarHomeCallback acao = std::exchange(acaoTransicao_, {});
     acaoReivindicada_ = false;
-    if (!acao)
-        return;
-    try {
-        acao();
-    } catch (const std::exception& erro) {
-        TAplicacao::tratarErro(erro);
-    }
+    if (acao)
+        TAplicacao::executarProtegido(acao);
 }
 
 void TPrincipal::mostrarHome() {

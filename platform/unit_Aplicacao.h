@@ -18,6 +18,14 @@ public:
     static void definirTratadorErros(TTratadorErros tratador);
     // Passes an error caught elsewhere (a start-up step, say) to the handler.
     static void tratarErro(const std::exception& erro);
+    // Runs `operacao`; an error leaving it goes to the handler instead of the caller.
+    template <typename TOperacao> static void executarProtegido(TOperacao&& operacao) {
+        try {
+            operacao();
+        } catch (const std::exception& erro) {
+            tratarErro(erro);
+        }
+    }
 
 private:
     static TTratadorErros tratador_;

@@ -13,13 +13,8 @@ TAreaTransferenciaQt::TAreaTransferenciaQt() {
 // built to let exceptions through: an error of the receiver goes to the
 // application-wide handler from here.
 void TAreaTransferenciaQt::notificar() {
-    if (!receptor_)
-        return;
-    try {
-        receptor_();
-    } catch (const std::exception& erro) {
-        TAplicacao::tratarErro(erro);
-    }
+    if (receptor_)
+        TAplicacao::executarProtegido(receptor_);
 }
 
 void TAreaTransferenciaQt::aoMudar(std::function<void()> receptor) {
