@@ -5,10 +5,10 @@
 #include "platform/unit_Imagem.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
+#include "tests/support/unit_Janela.h"
 
 #include <QDir>
 #include <QTest>
-#include <QTimer>
 
 void TAmbienteJogos::montar() {
     QDir().mkpath(teste.pastaDados());
@@ -21,15 +21,7 @@ void TAmbienteJogos::montar() {
 }
 
 void TAmbienteJogos::concluirTransicoes() {
-    TPrincipal& p = *principal;
-    const std::pair<QTimer*, void (TPrincipal::*)()> transicoes[] = {
-        {p.timerMostrarHome, &TPrincipal::timerMostrarHomeTimer},
-        {p.timerOcultarHome, &TPrincipal::timerOcultarHomeTimer},
-        {p.timermostrarQuillet, &TPrincipal::timermostrarQuilletTimer},
-        {p.timerOcultarQuillet, &TPrincipal::timerOcultarQuilletTimer}};
-    for (const auto& [timer, tick] : transicoes)
-        while (timer->isActive())
-            (p.*tick)();
+    TJanelaTeste::concluirTransicoes(*principal);
 }
 
 void TAmbienteJogos::clicarTile(int indice) {

@@ -33,7 +33,11 @@ int TJanelaTeste::ticarAteParar(QTimer* timer, const std::function<void()>& tick
 }
 
 int TJanelaTeste::concluirTransicoes() {
-    TPrincipal* p = principal.get();
+    return concluirTransicoes(*principal);
+}
+
+int TJanelaTeste::concluirTransicoes(TPrincipal& principal) {
+    TPrincipal* p = &principal;
     return ticarAteParar(p->timerOcultarHome, [p] { p->timerOcultarHomeTimer(); }) +
            ticarAteParar(p->timerMostrarHome, [p] { p->timerMostrarHomeTimer(); }) +
            ticarAteParar(p->timermostrarQuillet, [p] { p->timermostrarQuilletTimer(); }) +

@@ -18,8 +18,9 @@ public:
 
     // Runs a timer's tick handler until the timer stops; returns the number of ticks.
     static int ticarAteParar(QTimer* timer, const std::function<void()>& tick, int limite = 1000);
-    // Completes whatever screen transition is running.
+    // Completes whatever screen transition is running; returns the number of ticks.
     int concluirTransicoes();
+    static int concluirTransicoes(TPrincipal& principal);
     QByteArray conteudoConfig() const;
 
     TServicosTeste teste;
