@@ -1,7 +1,8 @@
 // Time from Movie to ready state 4, and the resident memory of the program
 // with its browser processes, for one of the engine's test movies
 // (avm1_ei.swf, served from 127.0.0.1): the player on the SWF engine versus
-// the stand-in. The engine's first movie includes starting the browser.
+// the stand-in. The engine's first movie includes starting the browser; a
+// movie of another origin (another port) needs a new page in its player.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_player_ruffle [repetitions]
 #include "platform/unit_FlashPlayerRuffle.h"
 #include "platform/unit_FlashPlayerSubstituto.h"
@@ -105,8 +106,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "test movie missing\n");
         return 1;
     }
+    const TRespostaLocal resposta{200, filme.readAll(), "application/x-shockwave-flash"};
     TServidorLocal servidor;
-    servidor.rota("/avm1_ei.swf", TRespostaLocal{200, filme.readAll(), "application/x-shockwave-flash"});
+    TServidorLocal outraOrigem;
+    for (TServidorLocal* s : {&servidor, &outraOrigem})
+        s->rota("/avm1_ei.swf", resposta);
     const QString url = servidor.url("/avm1_ei.swf");
 
     QWidget janela;
@@ -128,6 +132,8 @@ int main(int argc, char** argv) {
     auto* motor = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
     linha("engine", "first movie (browser starting)", tempoAte4(motor, url), memoria());
     linha("engine", "next movies in the same player, median", mediana(repetir(vezes, motor, url)), memoria());
+    linha("engine", "a movie of another origin, same player",
+          tempoAte4(motor, outraOrigem.url("/avm1_ei.swf")), memoria());
     auto* segundo = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
     linha("engine", "a second player (its own page)", tempoAte4(segundo, url), memoria());
     delete segundo;

@@ -25,6 +25,8 @@ QString motivoFalha(const QString& motivo, const QString& detalhe) {
             .arg(TFlashPlayerRuffle::tempoLimiteCarga / 1000);
     if (motivo == QLatin1String("pagina"))
         return QStringLiteral("the player's own files could not be opened");
+    if (motivo == QLatin1String("endereco"))
+        return QStringLiteral("only web addresses (http or https) can be played");
     return QStringLiteral("its host could not be reached");
 }
 
@@ -40,7 +42,6 @@ TFlashPlayerRuffle::TFlashPlayerRuffle(QWidget* pai, QWebEngineProfile* perfil) 
     visao_->setContextMenuPolicy(Qt::NoContextMenu);
     pagina_ = new TPaginaRuffle(perfil, visao_);
     pagina_->responderChamada = [this](const QString& pedido) { return chamarExterno(pedido); };
-    connect(pagina_, &QWebEnginePage::loadFinished, this, &TFlashPlayerRuffle::paginaCarregada);
     connect(pagina_, &TPaginaRuffle::filmeCarregado, this, &TFlashPlayerRuffle::filmeCarregado,
             Qt::QueuedConnection);
     connect(pagina_, &TPaginaRuffle::filmeFalhou, this, &TFlashPlayerRuffle::filmeFalhou,
@@ -104,16 +105,16 @@ void TFlashPlayerRuffle::setWMode(const QString& modo) {
 // Movie (its scale, say) are part of its configuration.
 void TFlashPlayerRuffle::setMovie(const QString& url) {
     movie_ = url;
-    ++carga_;
+    const int carga = ++carga_;
     estado_ = 0;
-    cargaPendente_ = true;
     pilha_->setCurrentWidget(visao_);
     timerCarga_.start();
     QMetaObject::invokeMethod(
         this,
-        [this] {
+        [this, carga] {
             informarEstado(0);
-            iniciarCarga();
+            if (carga == carga_)
+                pagina_->carregarFilme(configuracao(), carga);
         },
         Qt::QueuedConnection);
 }
@@ -143,27 +144,7 @@ void TFlashPlayerRuffle::aplicarAparencia() {
     textoFalha_->setStyleSheet(
         QStringLiteral("background: #%1; color: %2;")
             .arg(bgColor_, escuro ? QStringLiteral("white") : QStringLiteral("black")));
-    if (paginaPronta_)
-        pagina_->configurar(QLatin1Char('#') + bgColor_, nomeQualidade(quality_));
-}
-
-void TFlashPlayerRuffle::paginaCarregada(bool ok) {
-    paginaPronta_ = ok;
-    paginaFalhou_ = !ok;
-    if (ok)
-        aplicarAparencia();
-    iniciarCarga();
-}
-
-// Once the movie is set and the page has loaded (or failed to).
-void TFlashPlayerRuffle::iniciarCarga() {
-    if (!cargaPendente_ || !(paginaPronta_ || paginaFalhou_))
-        return;
-    cargaPendente_ = false;
-    if (paginaFalhou_)
-        filmeFalhou(carga_, QStringLiteral("pagina"), {});
-    else
-        pagina_->carregarFilme(configuracao(), carga_);
+    pagina_->configurar(QLatin1Char('#') + bgColor_, nomeQualidade(quality_));
 }
 
 void TFlashPlayerRuffle::filmeCarregado(int carga) {

@@ -45,8 +45,6 @@ Q_SIGNALS:
 private:
     // The engine's configuration for the current movie and properties.
     QJsonObject configuracao() const;
-    void paginaCarregada(bool ok);
-    void iniciarCarga();
     void aplicarAparencia();
     void filmeCarregado(int carga);
     void filmeFalhou(int carga, const QString& motivo, const QString& detalhe);
@@ -59,9 +57,6 @@ private:
     QString wmode_ = QStringLiteral("Window");
     int quality_ = 1;
 
-    bool paginaPronta_ = false;
-    bool paginaFalhou_ = false;
-    bool cargaPendente_ = false;
     int carga_ = 0;   // number of the current movie's load
     int estado_ = -1; // last ready state reported
     QTimer timerCarga_{this};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QUrl>
 #include <QWebEnginePage>
 #include <functional>
 #include <optional>
@@ -8,8 +9,10 @@
 class QWebEngineProfile;
 
 // The web page in which the SWF engine (Ruffle's web build) plays one movie,
-// and the messages between that page and the program. The page is a local
-// file; movies come from their own web addresses.
+// and the messages between that page and the program. The page lives at its
+// movie's origin, as if the game host served it: the movie reads what a web
+// page at its address may read, under the browser's rules. The engine's own
+// files come from the engine scheme (TEsquemaRuffle).
 class TPaginaRuffle : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -20,9 +23,13 @@ public:
     // Whether the page and the engine's files are there.
     static bool instalada();
     // The browser profile every page of the program shares (one browser, one
-    // cache). With a folder, cookies and the movies' saved data are kept
-    // there between runs; without, they live in memory only.
+    // cache), with the engine scheme and the request filter. With a folder,
+    // cookies and the movies' saved data are kept there between runs;
+    // without, they live in memory only.
     static QWebEngineProfile* perfil(const QString& pastaDados);
+
+    // Whether `a` and `b` have one origin: scheme, host and port.
+    static bool mesmaOrigem(const QUrl& a, const QUrl& b);
 
     // Answers one external call of the movie (its request in the player's
     // XML form) while the movie waits: the XML reply, or nothing.
@@ -30,7 +37,9 @@ public:
     bool emChamada() const { return emChamada_ > 0; }
 
     // Plays a movie with the engine's configuration `config` (its "url" is
-    // the movie's address); `carga` comes back with the events of this load.
+    // the movie's address, http or https); `carga` comes back with the
+    // events of this load. A movie of another origin than the page's gets a
+    // new page at its own.
     void carregarFilme(const QJsonObject& config, int carga);
     // The background colour ("#RRGGBB") and quality ("low" or "high") of the
     // movie, applied at once, also while it plays.
@@ -40,7 +49,8 @@ Q_SIGNALS:
     // Sent from inside the page's own call: receivers connect queued.
     void filmeCarregado(int carga);
     // `motivo`: "rede" (no answer), "http" (`detalhe` has the status),
-    // "formato" (not a movie), "motor" (the engine refused it).
+    // "formato" (not a movie), "motor" (the engine refused it), "pagina"
+    // (the engine's files did not load), "endereco" (not a web address).
     void filmeFalhou(int carga, const QString& motivo, const QString& detalhe);
     void rastreado(const QString& linha);
 
@@ -55,8 +65,20 @@ protected:
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
 
 private:
+    struct TFilme {
+        QJsonObject config;
+        int carga;
+    };
+
+    void criarPagina(const QUrl& endereco);
+    void paginaPronta(const QJsonObject& aviso);
     std::optional<QString> chamada(const QString& pedido);
     void executar(const QString& funcao, const QJsonValue& argumento, const QJsonValue& outro = {});
 
+    QUrl endereco_;  // the page's address: the movie it was made for
+    int numero_ = 0; // of the page made last; its ready message carries it
+    bool pronta_ = false;
+    std::optional<TFilme> filmePendente_; // until the page is ready
+    QJsonObject aparencia_;
     int emChamada_ = 0;
 };

@@ -7,6 +7,11 @@ ExternalInterface, shows and traces both replies. On the F key it makes the
 full-screen call, on Q it shows its quality, on S it selects its text (for a
 copy); every key and mouse press is shown and traced as well.
 
+leitura.swf reads the address given in its own address's query as "alvo"
+with LoadVars and sends what it read (or "undefined" when the read failed) to
+the address given as "coleta", as "?d=<text>", then traces "Sent". The
+player must let it read only what a web page at its address could.
+
 Usage: escrever_swf_teste.py [output folder]   (default: tests/data/swf)
 """
 
@@ -192,6 +197,31 @@ def roteiro():
     return acao(STOP) + mostrar + palco + perguntas + ouvintes + bytes([0])
 
 
+def roteiro_leitura():
+    raiz = var("_root")
+    ao_ler = funcao(
+        ["s"],
+        descartar(
+            chamar_metodo(
+                nova_instancia("LoadVars"),
+                "load",
+                soma(membro(raiz, "coleta"), "?d=", chamar_funcao("escape", var("s"))),
+            )
+        )
+        + push("Sent")
+        + acao(TRACE),
+    )
+    return b"".join(
+        [
+            acao(STOP),
+            atribuir("leitor", nova_instancia("LoadVars")),
+            atribuir_membro(var("leitor"), "onData", ao_ler),
+            descartar(chamar_metodo(var("leitor"), "load", membro(raiz, "alvo"))),
+            bytes([0]),
+        ]
+    )
+
+
 def etiqueta(codigo, dados):
     if len(dados) < 0x3F:
         return struct.pack("<H", (codigo << 6) | len(dados)) + dados
@@ -220,9 +250,10 @@ def filme(acoes):
 def main():
     pasta = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "tests/data/swf"
     pasta.mkdir(parents=True, exist_ok=True)
-    destino = pasta / "ponte.swf"
-    destino.write_bytes(filme(roteiro()))
-    print(destino)
+    for nome, acoes in (("ponte.swf", roteiro()), ("leitura.swf", roteiro_leitura())):
+        destino = pasta / nome
+        destino.write_bytes(filme(acoes))
+        print(destino)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 // The page side of the player: plays one game movie in the SWF engine and
-// joins it to the program. Loaded before the engine's own script.
+// joins it to the program. Runs before anything else of the page, whose
+// origin is the movie's; the engine's files come from quillet://motor/.
 //
 // The program talks to this page through window.quillet; the page talks to the
 // program through window.prompt, whose first argument names the message and
@@ -10,6 +11,7 @@
 (() => {
     const MARCA = 'quillet:';
     const RASTRO = 'quillet:rastro:';
+    const MOTOR = 'quillet://motor/';
 
     function avisar(tipo, texto) {
         return window.prompt(MARCA + tipo, texto);
@@ -128,9 +130,33 @@
         if (!['FWS', 'CWS', 'ZWS'].includes(assinatura)) falhar(carga, 'formato', '');
     }
 
+    // The browser's fetch does not reach the engine's scheme (it does from
+    // Qt 6.6 on); its loader fetches the WebAssembly from there, which is
+    // read here the way the browser allows, and handed over as a response.
+    function lerMotor(endereco) {
+        return new Promise((cumprir, recusar) => {
+            const pedido = new XMLHttpRequest();
+            pedido.open('GET', endereco);
+            pedido.responseType = 'arraybuffer';
+            pedido.onload = () => cumprir(new Response(pedido.response, {
+                status: pedido.status,
+                headers: {'Content-Type': pedido.getResponseHeader('Content-Type') || ''},
+            }));
+            pedido.onerror = () => recusar(new TypeError('Failed to fetch ' + endereco));
+            pedido.send();
+        });
+    }
+
     window.fetch = function (entrada, opcoes) {
+        let endereco = null;
+        try {
+            endereco = enderecoDe(entrada);
+        } catch (erro) {
+            // not an address: the browser's fetch says so
+        }
+        if (endereco !== null && endereco.startsWith(MOTOR)) return lerMotor(endereco);
         const promessa = buscarOriginal.call(window, entrada, opcoes);
-        if (filmeAguardado !== null && enderecoDe(entrada) === filmeAguardado.url) {
+        if (filmeAguardado !== null && endereco === filmeAguardado.url) {
             const {carga} = filmeAguardado;
             filmeAguardado = null;
             promessa.then((resposta) => verificarFilme(carga, resposta), (erro) => falhar(carga, 'rede', String(erro)));
@@ -186,6 +212,10 @@
     // Keys go to the movie whenever the player's view has the focus.
     window.addEventListener('focus', () => jogador && jogador.focus());
 
+    // The page is ready once the engine's script has run (or failed to).
+    document.addEventListener('DOMContentLoaded', () =>
+        avisar('pronta', JSON.stringify({pagina: Number(document.documentElement.dataset.pagina)})));
+
     window.quillet = {
         // Background colour ("#RRGGBB") and quality ("low" or "high"), at any time.
         configurar(config) {
@@ -197,6 +227,10 @@
         // Plays the movie config.url with the engine's configuration config;
         // the messages about this load carry the number carga.
         carregar(config, carga) {
+            if (typeof window.RufflePlayer.newest !== 'function') {
+                falhar(carga, 'pagina', '');
+                return;
+            }
             filmeAguardado = {url: enderecoDe(config.url), carga};
             qualidadeAplicada = config.quality;
             jogador = window.RufflePlayer.newest().createPlayer();

@@ -27,6 +27,14 @@ QByteArray MotorTeste::lerFilme(const QByteArray& nome) {
     return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray();
 }
 
+void MotorTeste::servirFilmes(TServidorLocal& servidor) {
+    servidor.rota("/swf/*", [](const TPedidoLocal& pedido) {
+        const QByteArray corpo = lerFilme(pedido.caminho.mid(5));
+        return corpo.isEmpty() ? TRespostaLocal{404, "nada aqui", "text/plain"}
+                               : TRespostaLocal{200, corpo, "application/x-shockwave-flash"};
+    });
+}
+
 bool MotorTeste::esperar(const std::function<bool()>& condicao) {
     return QTest::qWaitFor(condicao, 60000);
 }
@@ -51,11 +59,7 @@ void MotorTeste::teclar(Qt::Key tecla, Qt::KeyboardModifiers modificadores) {
 void TAmbienteRuffle::SetUp() {
     if (!MotorTeste::preparar())
         GTEST_SKIP() << "the SWF engine is not installed (scripts/preparar.sh installs it)";
-    servidor.rota("/swf/*", [](const TPedidoLocal& pedido) {
-        const QByteArray corpo = MotorTeste::lerFilme(pedido.caminho.mid(5));
-        return corpo.isEmpty() ? TRespostaLocal{404, "nada aqui", "text/plain"}
-                               : TRespostaLocal{200, corpo, "application/x-shockwave-flash"};
-    });
+    MotorTeste::servirFilmes(servidor);
     janela.resize(840, 626);
     janela.show();
     janela.activateWindow();

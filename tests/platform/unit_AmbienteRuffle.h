@@ -15,6 +15,8 @@ namespace MotorTeste {
 bool preparar();
 // A test movie of tests/data/swf; empty when there is none.
 QByteArray lerFilme(const QByteArray& nome);
+// Serves the test movies at /swf/<name>.
+void servirFilmes(TServidorLocal& servidor);
 // Runs the event loop until the condition holds (or a generous cap passes).
 bool esperar(const std::function<bool()>& condicao);
 // Gives the keyboard focus to the player and waits until the browser has it.

@@ -27,6 +27,13 @@ QByteArray TPedidoLocal::cabecalho(const QByteArray& nome) const {
     return {};
 }
 
+QByteArray TPedidoLocal::parametro(const QByteArray& nome) const {
+    for (const auto& [chave, valor] : parametros)
+        if (chave == nome)
+            return valor;
+    return {};
+}
+
 TRespostaLocal TRespostaLocal::redirecionar(const QByteArray& location, int status) {
     TRespostaLocal resposta;
     resposta.status = status;
@@ -65,10 +72,12 @@ void TServidorLocal::TDados::esperarPortao(int portao) {
 }
 
 void TServidorLocal::TDados::atender(const httplib::Request& pedidoHttp, httplib::Response& respostaHttp) {
-    TPedidoLocal pedido{bytes(pedidoHttp.path), {}};
+    TPedidoLocal pedido{bytes(pedidoHttp.path), {}, {}};
     for (const auto& [nome, valor] : pedidoHttp.headers)
         if (!ehPseudoCabecalho(nome))
             pedido.cabecalhos.append({bytes(nome), bytes(valor)});
+    for (const auto& [nome, valor] : pedidoHttp.params)
+        pedido.parametros.append({bytes(nome), bytes(valor)});
     TRota rota;
     {
         std::lock_guard trava(mutex);

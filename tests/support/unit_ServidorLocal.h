@@ -13,8 +13,11 @@ using TCabecalhosLocais = QList<QPair<QByteArray, QByteArray>>;
 struct TPedidoLocal {
     QByteArray caminho;
     TCabecalhosLocais cabecalhos; // as sent, in order
+    TCabecalhosLocais parametros; // of the query, decoded
     // The first value of a header (name in any letter case); empty when absent.
     QByteArray cabecalho(const QByteArray& nome) const;
+    // The first value of a query parameter; empty when absent.
+    QByteArray parametro(const QByteArray& nome) const;
 };
 
 // An answer of the local server.
