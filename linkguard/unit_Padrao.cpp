@@ -78,18 +78,20 @@ TPadrao::TPadrao(const QString& padrao) {
     // network, so it is refused like any other invalid syntax.
     codigo_ = pcre2_compile(unidades(padrao), padrao.size(), PCRE2_UTF | PCRE2_NEVER_BACKSLASH_C, &codigoErro,
                             &posicaoErro, nullptr);
-    if (!codigo_)
-        erro_ = QStringLiteral("Error in regular expression at offset %1: %2")
-                    .arg(posicaoErro)
-                    .arg(mensagemPcre(codigoErro));
+    if (!codigo_) {
+        motivoErro_ = mensagemPcre(codigoErro);
+        posicaoErro_ = qsizetype(posicaoErro);
+    }
 }
 
 TPadrao::TPadrao(TPadrao&& outro) noexcept
-    : codigo_(std::exchange(outro.codigo_, nullptr)), erro_(std::move(outro.erro_)) {}
+    : codigo_(std::exchange(outro.codigo_, nullptr)), motivoErro_(std::move(outro.motivoErro_)),
+      posicaoErro_(outro.posicaoErro_) {}
 
 TPadrao& TPadrao::operator=(TPadrao&& outro) noexcept {
     std::swap(codigo_, outro.codigo_);
-    std::swap(erro_, outro.erro_);
+    std::swap(motivoErro_, outro.motivoErro_);
+    std::swap(posicaoErro_, outro.posicaoErro_);
     return *this;
 }
 
@@ -99,7 +101,9 @@ TPadrao::~TPadrao() {
 
 std::optional<TTrecho> TPadrao::buscar(QStringView texto) const {
     if (!codigo_)
-        throw EPadrao(erro_);
+        throw EPadrao(QStringLiteral("Error in regular expression at offset %1: %2")
+                          .arg(posicaoErro_)
+                          .arg(motivoErro_));
     QString copiaValida;
     if (!texto.isValidUtf16()) {
         copiaValida = comSubstitutosValidos(texto);

@@ -26,6 +26,8 @@ public:
     ~TPadrao();
 
     bool compilado() const { return codigo_ != nullptr; }
+    // Why the pattern does not compile; empty when it does.
+    const QString& motivoErro() const { return motivoErro_; }
 
     // The leftmost non-empty match in `texto`. A match too costly to decide
     // (a runaway pattern) counts as no match.
@@ -34,5 +36,6 @@ public:
 
 private:
     pcre2_real_code_16* codigo_ = nullptr;
-    QString erro_;
+    QString motivoErro_;
+    qsizetype posicaoErro_ = 0;
 };

@@ -3,7 +3,7 @@
 #include "platform/unit_Texto.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstdio>
 
 namespace {
 
@@ -34,6 +34,34 @@ bool contemAlguma(const QString& texto, const QStringList& palavras) {
                        [&texto](const QString& p) { return texto.contains(p); });
 }
 
+// Text from outside as one harmless line for a terminal: control, format and
+// separator characters written as code points, and no more than a line's worth.
+QString paraRegistro(const QString& texto) {
+    constexpr qsizetype maximo = 120;
+    const qsizetype fim = std::min(texto.size(), maximo);
+    QString linha;
+    for (qsizetype i = 0; i < fim; ++i) {
+        const QChar c = texto[i];
+        const QChar::Category categoria = c.category();
+        if (c.isHighSurrogate() && i + 1 < fim && texto[i + 1].isLowSurrogate()) {
+            linha += texto.mid(i++, 2);
+        } else if (c.isSurrogate() || categoria == QChar::Other_Control || categoria == QChar::Other_Format ||
+                   categoria == QChar::Separator_Line || categoria == QChar::Separator_Paragraph) {
+            linha += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        } else {
+            linha += c;
+        }
+    }
+    if (texto.size() > maximo)
+        linha += QStringLiteral("... (%1 characters)").arg(texto.size());
+    return linha;
+}
+
+void relatar(const QString& mensagem) {
+    const QByteArray linha = (QStringLiteral("Quillet 6: ") + mensagem + QLatin1Char('\n')).toUtf8();
+    std::fwrite(linha.constData(), 1, size_t(linha.size()), stderr);
+}
+
 } // namespace
 
 const QString TRegrasLinks::prefixoEsquema = QStringLiteral("http://");
@@ -56,8 +84,15 @@ QString TRegrasLinks::comPrefixo(const QString& url) {
 void TRegrasLinks::definirLista(const QStringList& lista) {
     std::vector<TPadrao> padroes;
     padroes.reserve(lista.size());
-    std::transform(lista.begin(), lista.end(), std::back_inserter(padroes),
-                   [](const QString& entrada) { return TPadrao(prefixoSiteRuim + entrada); });
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        TPadrao padrao(prefixoSiteRuim + lista[i]);
+        if (padrao.compilado())
+            padroes.push_back(std::move(padrao));
+        else
+            relatar(QStringLiteral("bad-site list line %1 left out (%2): \"%3\"")
+                        .arg(i + 1)
+                        .arg(padrao.motivoErro(), paraRegistro(lista[i])));
+    }
     padroesLista_ = std::move(padroes);
     lista_ = lista;
 }

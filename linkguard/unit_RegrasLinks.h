@@ -25,13 +25,12 @@ public:
     static QString comPrefixo(const QString& url);
 
     // Takes a new bad-site list, one entry per line, and compiles its entries.
-    // An entry that does not compile raises its error when it is reached.
+    // An entry that does not compile is left out. Safe on any thread.
     void definirLista(const QStringList& lista);
     const QStringList& lista() const { return lista_; }
 
     // Judges `url` (which begins with "http://"), reached on a page titled
-    // `titulo` (empty when unknown). Raises EPadrao at an invalid bad-site
-    // entry that is reached before any entry matches.
+    // `titulo` (empty when unknown).
     TVeredito julgar(const QString& url, const QString& titulo) const;
 
 private:

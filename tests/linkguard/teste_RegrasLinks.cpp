@@ -1,6 +1,7 @@
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Erros.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +35,7 @@ TEST(Padrao, CasamentoVazioNaoConta) {
 TEST(Padrao, InvalidoLevantaErroACadaUso) {
     const TPadrao padrao(QStringLiteral("(abc"));
     EXPECT_FALSE(padrao.compilado());
+    EXPECT_FALSE(padrao.motivoErro().isEmpty());
     EXPECT_THROW(padrao.encontra(u"abc"), EPadrao);
     EXPECT_THROW(padrao.encontra(u"abc"), EPadrao);
 }
@@ -132,15 +134,26 @@ TEST(RegrasLinks, EntradaQueSoCasaVaziaNaoConta) {
     EXPECT_EQ(julgarCom({QStringLiteral("(?=a)|b")}, url), TVeredito::siteRuim);
 }
 
-TEST(RegrasLinks, EntradaInvalidaParaOJulgamentoNelaMesma) {
-    const QString url = QStringLiteral("http://ruim.com");
-    EXPECT_THROW(julgarCom({QStringLiteral("outro"), QStringLiteral("(ruim"), QStringLiteral("ruim")}, url),
-                 EPadrao);
-    // The first entry that matches ends the search before the invalid one.
-    EXPECT_EQ(julgarCom({QStringLiteral("ruim"), QStringLiteral("(ruim")}, url), TVeredito::siteRuim);
-    // The keyword rule comes first, so the list is not reached.
-    EXPECT_EQ(julgarCom({QStringLiteral("(ruim")}, QStringLiteral("http://x-hack-free.com")),
-              TVeredito::palavrasChave);
+TEST(RegrasLinks, EntradaInvalidaFicaDeForaEAsOutrasValem) {
+    const QStringList lista = {QStringLiteral("["), QStringLiteral("outro"),
+                               QStringLiteral("(ruim\x1B[2J\u202E"), QStringLiteral("ruim"),
+                               QStringLiteral("[") + QString(5'000, QLatin1Char('x'))};
+    TRegrasLinks regras;
+    testing::internal::CaptureStderr();
+    regras.definirLista(lista);
+    const std::string erro = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(regras.lista(), lista);
+    EXPECT_EQ(regras.julgar(QStringLiteral("http://ruim.com"), {}), TVeredito::siteRuim);
+
+    // One line for each entry left out, naming it harmlessly and briefly.
+    EXPECT_EQ(std::count(erro.begin(), erro.end(), '\n'), 3) << erro;
+    EXPECT_NE(erro.find("line 1 left out"), std::string::npos) << erro;
+    EXPECT_NE(erro.find("\"[\""), std::string::npos) << erro;
+    EXPECT_NE(erro.find("line 3 left out"), std::string::npos) << erro;
+    EXPECT_NE(erro.find("\"(ruim<U+001B>[2J<U+202E>\""), std::string::npos) << erro;
+    EXPECT_NE(erro.find("line 5 left out"), std::string::npos) << erro;
+    EXPECT_NE(erro.find("(5001 characters)"), std::string::npos) << erro;
+    EXPECT_LT(erro.size(), 800u) << erro;
 }
 
 TEST(RegrasLinks, EntradaDescontroladaNaoTravaEASeguinteAindaCasa) {

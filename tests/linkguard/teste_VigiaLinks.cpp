@@ -169,11 +169,20 @@ TEST_F(VigiaLinks, EnderecoJaAlcancadoNaoGanhaOutroVerificador) {
     EXPECT_TRUE(avisoVisivel());
 }
 
-TEST_F(VigiaLinks, EntradaInvalidaTerminaOTratador) {
-    principal->definirListaBadURLs({QStringLiteral("nada"), QStringLiteral("(ok"), QStringLiteral("ok")});
-    EXPECT_THROW(copiar(QStringLiteral("http://ok.com")), EPadrao);
-    EXPECT_TRUE(principal->verificadores.isEmpty());
+TEST_F(VigiaLinks, EntradaInvalidaFicaDeForaEAProtecaoSegue) {
+    testing::internal::CaptureStderr();
+    principal->definirListaBadURLs({QStringLiteral("["), QStringLiteral("nada"), QStringLiteral("ruim")});
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("line 1 left out"), std::string::npos);
+    copiar(QStringLiteral("http://ok.com"));
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://ok.com")});
     EXPECT_FALSE(avisoVisivel());
+    // The title of the page the verifier lands on is judged too.
+    EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("http://ok.com"), QStringLiteral("http://ok.com"),
+                                           QStringLiteral("Gerador de morangos")));
+    principal->painelQuillet->hide();
+    copiar(QStringLiteral("http://ruim.com"));
+    EXPECT_TRUE(principal->quilletNaFrente());
+    EXPECT_EQ(principal->verificadores.size(), 1);
 }
 
 TEST_F(VigiaLinks, ListaPostaDiretoNoCampoTambemValeEAcompanhaMudancas) {
