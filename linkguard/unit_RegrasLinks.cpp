@@ -9,8 +9,12 @@ namespace {
 
 const QString padraoEndereco = QStringLiteral(
     R"re((http:\/\/)?(www\.)?[-a-zA-Z0-9@:%._\+~#=]{1,256}\.[a-z]{2,6}\b([-a-zA-Z0-9@:%_\+.~#?&//=]*)?)re");
+// Keywords in an address: two to 200 fragments in a row before the top-level
+// label. The repeated group is called as a subroutine instead of being
+// written out 200 times, which matches exactly the same and keeps the pattern,
+// with a callout before every item for the budget, within PCRE2's size limit.
 const QString padraoPalavrasChave = QStringLiteral(
-    R"re(((.hack)|(.gratis+)|(.free+)|(.gerador+)|(.generator+)|((.morangos?).+)|(.(fraises?).)|(.(fresas?).)){2,200}\.[a-z]{2,6}\b([-a-zA-Z0-9@:%_\+.~#?&//=]*)?)re");
+    R"re(((.hack)|(.gratis+)|(.free+)|(.gerador+)|(.generator+)|((.morangos?).+)|(.(fraises?).)|(.(fresas?).))(?1){1,199}\.[a-z]{2,6}\b([-a-zA-Z0-9@:%_\+.~#?&//=]*)?)re");
 
 // A bad title names something free or a cheat (group A) together with the
 // game's goods (group B).
@@ -32,6 +36,15 @@ const TPadrao& palavrasChave() {
 bool contemAlguma(const QString& texto, const QStringList& palavras) {
     return std::any_of(palavras.begin(), palavras.end(),
                        [&texto](const QString& p) { return texto.contains(p); });
+}
+
+// The first look every bad-site entry gets takes at most half of what the
+// judgement has left, shared evenly, but never fewer steps than a plain host
+// entry needs against a usual address.
+constexpr uint64_t olhadaMinima = 64;
+
+uint64_t primeiraOlhada(uint64_t restantes, size_t entradas) {
+    return std::max(restantes / 2 / std::max<size_t>(entradas, 1), olhadaMinima);
 }
 
 // Text from outside as one harmless line for a terminal: control, format and
@@ -62,6 +75,12 @@ void relatar(const QString& mensagem) {
     std::fwrite(linha.constData(), 1, size_t(linha.size()), stderr);
 }
 
+QString corte(const TOrcamento& orcamento) {
+    return QStringLiteral("was cut short after %1 steps%2")
+        .arg(orcamento.passosGastos())
+        .arg(orcamento.prazoPassou() ? QStringLiteral(", at its time limit") : QString());
+}
+
 } // namespace
 
 const QString TRegrasLinks::prefixoEsquema = QStringLiteral("http://");
@@ -72,9 +91,15 @@ QString TRegrasLinks::aparar(const QString& texto) {
     return Texto::apararPontas(semControles, [](QChar c) { return c.unicode() == 0x00A0; });
 }
 
-QString TRegrasLinks::buscarEndereco(const QString& texto) {
-    const std::optional<TTrecho> trecho = enderecos().buscar(texto);
-    return trecho ? texto.mid(trecho->inicio, trecho->tamanho) : QString();
+QString TRegrasLinks::buscarEndereco(const QString& texto, TOrcamento& orcamento) {
+    const TResultadoBusca busca = enderecos().buscar(texto, orcamento);
+    if (busca.interrompida)
+        relatar(
+            QStringLiteral("the search for an address in a copied text of %1 characters %2; nothing in it "
+                           "is judged")
+                .arg(texto.size())
+                .arg(corte(orcamento)));
+    return busca.trecho ? texto.mid(busca.trecho->inicio, busca.trecho->tamanho) : QString();
 }
 
 QString TRegrasLinks::comPrefixo(const QString& url) {
@@ -97,14 +122,28 @@ void TRegrasLinks::definirLista(const QStringList& lista) {
     lista_ = lista;
 }
 
-TRegrasLinks::TVeredito TRegrasLinks::julgar(const QString& url, const QString& titulo) const {
+TRegrasLinks::TVeredito TRegrasLinks::julgar(const QString& url, const QString& titulo,
+                                             TOrcamento& orcamento) const {
     if (!titulo.isEmpty() && tituloRuim(titulo))
         return TVeredito::titulo;
-    if (palavrasChave().encontra(url))
+    // A quarter of the budget at most, so that an address built to make the
+    // keyword pattern backtrack cannot keep the list from being tried.
+    const TResultadoBusca chave = palavrasChave().buscar(url, orcamento, orcamento.passosRestantes() / 4);
+    if (chave.trecho)
         return TVeredito::palavrasChave;
-    if (siteRuim(url))
+    const TBuscaLista lista = buscarNaLista(url, orcamento);
+    if (lista.casou)
         return TVeredito::siteRuim;
-    return TVeredito::nenhum;
+    if (!chave.interrompida && lista.indecisas == 0)
+        return TVeredito::nenhum;
+    relatar(
+        QStringLiteral("judging \"%1\" %2: keyword rule %3, %4 of %5 bad-site entries undecided; the address "
+                       "is not held bad")
+            .arg(paraRegistro(url), corte(orcamento),
+                 chave.interrompida ? QStringLiteral("undecided") : QStringLiteral("decided"))
+            .arg(lista.indecisas)
+            .arg(padroesLista_.size()));
+    return TVeredito::indeciso;
 }
 
 bool TRegrasLinks::tituloRuim(const QString& titulo) {
@@ -112,7 +151,25 @@ bool TRegrasLinks::tituloRuim(const QString& titulo) {
     return contemAlguma(minusculo, palavrasTituloA) && contemAlguma(minusculo, palavrasTituloB);
 }
 
-bool TRegrasLinks::siteRuim(const QString& url) const {
-    return std::any_of(padroesLista_.begin(), padroesLista_.end(),
-                       [&url](const TPadrao& padrao) { return padrao.encontra(url); });
+// Every entry first gets a short look, so that runaway entries cannot keep
+// the sound ones after them from being tried; those that need longer are then
+// tried again, in list order, with what the budget has left.
+TRegrasLinks::TBuscaLista TRegrasLinks::buscarNaLista(const QString& url, TOrcamento& orcamento) const {
+    const uint64_t olhada = primeiraOlhada(orcamento.passosRestantes(), padroesLista_.size());
+    std::vector<const TPadrao*> adiadas;
+    for (const TPadrao& padrao : padroesLista_) {
+        const TResultadoBusca busca = padrao.buscar(url, orcamento, olhada);
+        if (busca.trecho)
+            return {true, 0};
+        if (busca.interrompida)
+            adiadas.push_back(&padrao);
+    }
+    for (auto adiada = adiadas.begin(); adiada != adiadas.end(); ++adiada) {
+        const TResultadoBusca busca = (*adiada)->buscar(url, orcamento);
+        if (busca.trecho)
+            return {true, 0};
+        if (busca.interrompida)
+            return {false, adiadas.end() - adiada};
+    }
+    return {false, 0};
 }

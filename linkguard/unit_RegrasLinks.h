@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linkguard/unit_Orcamento.h"
 #include "linkguard/unit_Padrao.h"
 
 #include <QString>
@@ -7,10 +8,14 @@
 #include <vector>
 
 // The local rules that judge a copied or reached web address: the page title,
-// keywords in the address and the downloaded list of bad sites.
+// keywords in the address and the downloaded list of bad sites. Their pattern
+// searches are paid from a budget, so that no list and no address can hold
+// the UI thread; what a budget cuts short is reported on standard error.
 class TRegrasLinks {
 public:
-    enum class TVeredito { nenhum, titulo, palavrasChave, siteRuim };
+    // `indeciso`: the budget ran out before every rule could tell, and none
+    // found the address bad in what it could try.
+    enum class TVeredito { nenhum, titulo, palavrasChave, siteRuim, indeciso };
 
     static const QString prefixoEsquema;
     // Put in front of every bad-site entry: the entry may follow a scheme and "www.".
@@ -19,8 +24,9 @@ public:
     // The copied text without blanks and control characters at its ends, then
     // without no-break spaces at its ends.
     static QString aparar(const QString& texto);
-    // The first web address in `texto`; empty when there is none.
-    static QString buscarEndereco(const QString& texto);
+    // The first web address in `texto`; empty when there is none or when the
+    // budget ran out before the search could tell.
+    static QString buscarEndereco(const QString& texto, TOrcamento& orcamento);
     // `url` with "http://" in front, unless it already begins with it.
     static QString comPrefixo(const QString& url);
 
@@ -30,12 +36,17 @@ public:
     const QStringList& lista() const { return lista_; }
 
     // Judges `url` (which begins with "http://"), reached on a page titled
-    // `titulo` (empty when unknown).
-    TVeredito julgar(const QString& url, const QString& titulo) const;
+    // `titulo` (empty when unknown), paying its searches from `orcamento`.
+    TVeredito julgar(const QString& url, const QString& titulo, TOrcamento& orcamento) const;
 
 private:
+    struct TBuscaLista {
+        bool casou;
+        qsizetype indecisas;
+    };
+
     static bool tituloRuim(const QString& titulo);
-    bool siteRuim(const QString& url) const;
+    TBuscaLista buscarNaLista(const QString& url, TOrcamento& orcamento) const;
 
     QStringList lista_;
     std::vector<TPadrao> padroesLista_;

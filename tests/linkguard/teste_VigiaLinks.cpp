@@ -185,6 +185,23 @@ TEST_F(VigiaLinks, EntradaInvalidaFicaDeForaEAProtecaoSegue) {
     EXPECT_EQ(principal->verificadores.size(), 1);
 }
 
+// A list of 20,000 entries that backtrack without end on the copied address:
+// the judgement stops at its budget and the link goes on to the verifier.
+TEST_F(VigiaLinks, ListaHostilNaoPrendeACopiaEOVerificadorSegue) {
+    QStringList lista;
+    for (int i = 0; i < 10'000; ++i)
+        lista << QStringLiteral("(a+)+$") << QStringLiteral("(x+x+)+y");
+    principal->definirListaBadURLs(lista);
+    const QString endereco = QStringLiteral("http://%1.com/?y=%2-b")
+                                 .arg(QString(30, QLatin1Char('x')), QString(30, QLatin1Char('a')));
+    testing::internal::CaptureStderr();
+    copiar(endereco);
+    const std::string erro = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(principal->verificadores, QStringList{endereco});
+    EXPECT_FALSE(avisoVisivel());
+    EXPECT_NE(erro.find("bad-site entries undecided"), std::string::npos) << erro;
+}
+
 TEST_F(VigiaLinks, ListaPostaDiretoNoCampoTambemValeEAcompanhaMudancas) {
     principal->listaBadURLs = {QStringLiteral("ruim")};
     EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
