@@ -33,8 +33,9 @@ void TPrincipal::WMDrawClipboard() {
         return;
     if (!velmoraComFoco())
         return;
-    const QString endereco =
-        TRegrasLinks::buscarEndereco(TRegrasLinks::aparar(servicos.areaTransferencia->lerTexto()));
+    TOrcamento orcamentoBusca = TOrcamento::deBuscaEndereco();
+    const QString endereco = TRegrasLinks::buscarEndereco(
+        TRegrasLinks::aparar(servicos.areaTransferencia->lerTexto()), orcamentoBusca);
     if (endereco.isEmpty())
         return;
     if (verificarBadURL(endereco, endereco, QString()))
@@ -60,8 +61,12 @@ bool TPrincipal::verificarBadURL(QString url, QString urlOriginal, const QString
     // A list put in the field directly is compiled at its first use.
     if (regrasLinks_.lista() != listaBadURLs)
         regrasLinks_.definirLista(listaBadURLs);
-    const TRegrasLinks::TVeredito veredito = regrasLinks_.julgar(url, titulo);
-    if (veredito == TRegrasLinks::TVeredito::nenhum)
+    TOrcamento orcamento = TOrcamento::deJulgamento();
+    const TRegrasLinks::TVeredito veredito = regrasLinks_.julgar(url, titulo, orcamento);
+    // A judgement cut short by its budget has been reported; the address goes
+    // on like one found sound, so that the verifier still judges where it
+    // leads and its page title, each time with a budget of its own.
+    if (veredito == TRegrasLinks::TVeredito::nenhum || veredito == TRegrasLinks::TVeredito::indeciso)
         return false;
     preencherProtetor(url, urlOriginal);
     // A bad title is announced with the window already in front; a listed

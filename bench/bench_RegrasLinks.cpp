@@ -1,19 +1,23 @@
 // Processor time of one judgement of an address against a bad-site list of 10,000
 // entries, with the entries compiled once when the list arrives versus
-// compiled again at every judgement.
+// compiled again at every judgement; and of one judgement against a hostile
+// list of 20,000 runaway entries, which its budget cuts short.
 #include "linkguard/unit_RegrasLinks.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <limits>
 #include <random>
 #include <vector>
 
 namespace {
 
 constexpr int tamanhoLista = 10'000;
+constexpr int tamanhoListaHostil = 20'000;
 constexpr int repeticoes = 31;
 
 // Host-like entries as a published list holds them: most with escaped dots,
@@ -47,9 +51,35 @@ QString enderecoDe(QString entrada) {
 
 // The naive way: every entry compiled at the moment it is tried.
 bool compilandoACadaVez(const QStringList& lista, const QString& url) {
-    return std::any_of(lista.begin(), lista.end(), [&url](const QString& entrada) {
-        return TPadrao(TRegrasLinks::prefixoSiteRuim + entrada).encontra(url);
+    TOrcamento semLimite(std::numeric_limits<uint64_t>::max(), std::chrono::hours(1));
+    return std::any_of(lista.begin(), lista.end(), [&](const QString& entrada) {
+        return TPadrao(TRegrasLinks::prefixoSiteRuim + entrada).buscar(url, semLimite).trecho.has_value();
     });
+}
+
+// Entries that backtrack without end on an address with a long run of "a"
+// or of "x" that does not end as they require.
+QStringList listaHostil() {
+    QStringList lista;
+    for (int i = 0; i < tamanhoListaHostil / 2; ++i)
+        lista << QStringLiteral("(a+)+$") << QStringLiteral("(x+x+)+y");
+    return lista;
+}
+
+const char* nomeVeredito(TRegrasLinks::TVeredito veredito) {
+    switch (veredito) {
+    case TRegrasLinks::TVeredito::nenhum:
+        return "none";
+    case TRegrasLinks::TVeredito::titulo:
+        return "title";
+    case TRegrasLinks::TVeredito::palavrasChave:
+        return "keywords";
+    case TRegrasLinks::TVeredito::siteRuim:
+        return "listed";
+    case TRegrasLinks::TVeredito::indeciso:
+        return "undecided";
+    }
+    return "?";
 }
 
 // Processor time of this thread, so that other programs sharing the machine
@@ -71,6 +101,24 @@ double medianaMs(const std::function<void()>& acao) {
     return tempos[repeticoes / 2];
 }
 
+void imprimirLinha(const char* nome, const char* veredito, uint64_t passos, double ms, bool prazo) {
+    std::printf("%-30s %-10s %9llu steps %8.2f ms%s\n", nome, veredito,
+                static_cast<unsigned long long>(passos), ms, prazo ? "  (time limit struck)" : "");
+}
+
+void imprimirJulgamento(const char* nome, const TRegrasLinks& regras, const QString& url) {
+    TRegrasLinks::TVeredito veredito{};
+    uint64_t passos = 0;
+    bool prazo = false;
+    const double ms = medianaMs([&] {
+        TOrcamento orcamento = TOrcamento::deJulgamento();
+        veredito = regras.julgar(url, {}, orcamento);
+        passos = orcamento.passosGastos();
+        prazo = orcamento.prazoPassou();
+    });
+    imprimirLinha(nome, nomeVeredito(veredito), passos, ms, prazo);
+}
+
 } // namespace
 
 int main() {
@@ -88,22 +136,57 @@ int main() {
         {"matches the last entry", enderecoDe(lista.last())},
         {"matches an early entry", enderecoDe(lista[3])},
     };
-    std::printf("%-24s %5s %14s %18s %8s\n", "judgement", "bad", "compiled once", "compiled per call",
-                "ratio");
+    std::printf("%-24s %5s %14s %10s %18s %8s\n", "judgement", "bad", "compiled once", "steps",
+                "compiled per call", "ratio");
     for (const auto& caso : casos) {
         bool ruim = false;
-        const double uma =
-            medianaMs([&] { ruim = regras.julgar(caso.url, {}) != TRegrasLinks::TVeredito::nenhum; });
+        uint64_t passos = 0;
+        const double uma = medianaMs([&] {
+            TOrcamento orcamento = TOrcamento::deJulgamento();
+            ruim = regras.julgar(caso.url, {}, orcamento) != TRegrasLinks::TVeredito::nenhum;
+            passos = orcamento.passosGastos();
+        });
         bool ruimIngenuo = false;
         const double cada = medianaMs([&] { ruimIngenuo = compilandoACadaVez(lista, caso.url); });
-        std::printf("%-24s %5s %11.3f ms %15.3f ms %7.1fx%s\n", caso.nome, ruim ? "yes" : "no", uma, cada,
-                    cada / uma, ruim == ruimIngenuo ? "" : "  (verdicts differ!)");
+        std::printf("%-24s %5s %11.3f ms %10llu %15.3f ms %7.1fx%s\n", caso.nome, ruim ? "yes" : "no", uma,
+                    static_cast<unsigned long long>(passos), cada, cada / uma,
+                    ruim == ruimIngenuo ? "" : "  (verdicts differ!)");
     }
 
-    TRegrasLinks catastrofica;
-    catastrofica.definirLista({QStringLiteral("(a+)+$"), QStringLiteral("a{30}")});
-    const QString longa = QStringLiteral("http://") + QString(30, QLatin1Char('a')) + QStringLiteral("!");
-    std::printf("\nrunaway entry \"(a+)+$\" then a matching one: %.3f ms\n",
-                medianaMs([&] { catastrofica.julgar(longa, {}); }));
+    const QStringList hostil = listaHostil();
+    TRegrasLinks hostis;
+    hostis.definirLista(hostil);
+    TRegrasLinks hostisEUmaBoa;
+    hostisEUmaBoa.definirLista(hostil + QStringList{QStringLiteral("ruim\\.com")});
+    const QString armadilha = QStringLiteral("http://%1!%2.ruim.com/?y")
+                                  .arg(QString(30, QLatin1Char('a')), QString(30, QLatin1Char('x')));
+    const struct {
+        const char* nome;
+        const TRegrasLinks& regras;
+        QString url;
+    } hostisCasos[] = {
+        {"address built for them", hostis, armadilha},
+        {"the same, a sound entry last", hostisEUmaBoa, armadilha},
+        {"an ordinary address", hostis, casos[0].url},
+    };
+    std::printf("\n%d runaway entries, one judgement within its budget of %llu steps:\n", tamanhoListaHostil,
+                static_cast<unsigned long long>(TOrcamento::deJulgamento().passosRestantes()));
+    for (const auto& caso : hostisCasos)
+        imprimirJulgamento(caso.nome, caso.regras, caso.url);
+
+    std::printf("\nother input built to backtrack:\n");
+    imprimirJulgamento("keywords, 10,015 characters", TRegrasLinks(),
+                       QStringLiteral("http://x.com/") + QStringLiteral("-hack-free").repeated(1000) +
+                           QStringLiteral(".1"));
+    const QString copia = QStringLiteral("a.").repeated(500'000);
+    uint64_t passos = 0;
+    bool prazo = false;
+    const double ms = medianaMs([&] {
+        TOrcamento orcamento = TOrcamento::deBuscaEndereco();
+        TRegrasLinks::buscarEndereco(copia, orcamento);
+        passos = orcamento.passosGastos();
+        prazo = orcamento.prazoPassou();
+    });
+    imprimirLinha("address in 1,000,000 copied", "-", passos, ms, prazo);
     return 0;
 }

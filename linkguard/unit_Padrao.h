@@ -2,7 +2,11 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
+#include <limits>
 #include <optional>
+
+class TOrcamento;
 
 struct pcre2_real_code_16;
 
@@ -10,6 +14,13 @@ struct pcre2_real_code_16;
 struct TTrecho {
     qsizetype inicio;
     qsizetype tamanho;
+};
+
+// How a search ended: with the match, without one, or interrupted because its
+// budget ran out before it could tell.
+struct TResultadoBusca {
+    std::optional<TTrecho> trecho;
+    bool interrompida = false;
 };
 
 // One Perl-compatible regular expression, compiled once. Case-sensitive, no
@@ -26,13 +37,18 @@ public:
     ~TPadrao();
 
     bool compilado() const { return codigo_ != nullptr; }
+    // Why the pattern does not compile; empty when it does.
+    const QString& motivoErro() const { return motivoErro_; }
 
-    // The leftmost non-empty match in `texto`. A match too costly to decide
-    // (a runaway pattern) counts as no match.
-    std::optional<TTrecho> buscar(QStringView texto) const;
-    bool encontra(QStringView texto) const { return buscar(texto).has_value(); }
+    // The leftmost non-empty match in `texto`, paid from `orcamento` and
+    // taking at most `teto` of its steps. A search that runs into the
+    // pattern's own limit on backtracking (a runaway pattern) counts as no
+    // match.
+    TResultadoBusca buscar(QStringView texto, TOrcamento& orcamento,
+                           uint64_t teto = std::numeric_limits<uint64_t>::max()) const;
 
 private:
     pcre2_real_code_16* codigo_ = nullptr;
-    QString erro_;
+    QString motivoErro_;
+    qsizetype posicaoErro_ = 0;
 };

@@ -3,14 +3,18 @@
 #include "platform/unit_Texto.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstdio>
 
 namespace {
 
 const QString padraoEndereco = QStringLiteral(
     R"re((http:\/\/)?(www\.)?[-a-zA-Z0-9@:%._\+~#=]{1,256}\.[a-z]{2,6}\b([-a-zA-Z0-9@:%_\+.~#?&//=]*)?)re");
+// Keywords in an address: two to 200 fragments in a row before the top-level
+// label. The repeated group is called as a subroutine instead of being
+// written out 200 times, which matches exactly the same and keeps the pattern,
+// with a callout before every item for the budget, within PCRE2's size limit.
 const QString padraoPalavrasChave = QStringLiteral(
-    R"re(((.hack)|(.gratis+)|(.free+)|(.gerador+)|(.generator+)|((.morangos?).+)|(.(fraises?).)|(.(fresas?).)){2,200}\.[a-z]{2,6}\b([-a-zA-Z0-9@:%_\+.~#?&//=]*)?)re");
+    R"re(((.hack)|(.gratis+)|(.free+)|(.gerador+)|(.generator+)|((.morangos?).+)|(.(fraises?).)|(.(fresas?).))(?1){1,199}\.[a-z]{2,6}\b([-a-zA-Z0-9@:%_\+.~#?&//=]*)?)re");
 
 // A bad title names something free or a cheat (group A) together with the
 // game's goods (group B).
@@ -34,6 +38,49 @@ bool contemAlguma(const QString& texto, const QStringList& palavras) {
                        [&texto](const QString& p) { return texto.contains(p); });
 }
 
+// The first look every bad-site entry gets takes at most half of what the
+// judgement has left, shared evenly, but never fewer steps than a plain host
+// entry needs against a usual address.
+constexpr uint64_t olhadaMinima = 64;
+
+uint64_t primeiraOlhada(uint64_t restantes, size_t entradas) {
+    return std::max(restantes / 2 / std::max<size_t>(entradas, 1), olhadaMinima);
+}
+
+// Text from outside as one harmless line for a terminal: control, format and
+// separator characters written as code points, and no more than a line's worth.
+QString paraRegistro(const QString& texto) {
+    constexpr qsizetype maximo = 120;
+    const qsizetype fim = std::min(texto.size(), maximo);
+    QString linha;
+    for (qsizetype i = 0; i < fim; ++i) {
+        const QChar c = texto[i];
+        const QChar::Category categoria = c.category();
+        if (c.isHighSurrogate() && i + 1 < fim && texto[i + 1].isLowSurrogate()) {
+            linha += texto.mid(i++, 2);
+        } else if (c.isSurrogate() || categoria == QChar::Other_Control || categoria == QChar::Other_Format ||
+                   categoria == QChar::Separator_Line || categoria == QChar::Separator_Paragraph) {
+            linha += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        } else {
+            linha += c;
+        }
+    }
+    if (texto.size() > maximo)
+        linha += QStringLiteral("... (%1 characters)").arg(texto.size());
+    return linha;
+}
+
+void relatar(const QString& mensagem) {
+    const QByteArray linha = (QStringLiteral("Quillet 6: ") + mensagem + QLatin1Char('\n')).toUtf8();
+    std::fwrite(linha.constData(), 1, size_t(linha.size()), stderr);
+}
+
+QString corte(const TOrcamento& orcamento) {
+    return QStringLiteral("was cut short after %1 steps%2")
+        .arg(orcamento.passosGastos())
+        .arg(orcamento.prazoPassou() ? QStringLiteral(", at its time limit") : QString());
+}
+
 } // namespace
 
 const QString TRegrasLinks::prefixoEsquema = QStringLiteral("http://");
@@ -44,9 +91,15 @@ QString TRegrasLinks::aparar(const QString& texto) {
     return Texto::apararPontas(semControles, [](QChar c) { return c.unicode() == 0x00A0; });
 }
 
-QString TRegrasLinks::buscarEndereco(const QString& texto) {
-    const std::optional<TTrecho> trecho = enderecos().buscar(texto);
-    return trecho ? texto.mid(trecho->inicio, trecho->tamanho) : QString();
+QString TRegrasLinks::buscarEndereco(const QString& texto, TOrcamento& orcamento) {
+    const TResultadoBusca busca = enderecos().buscar(texto, orcamento);
+    if (busca.interrompida)
+        relatar(
+            QStringLiteral("the search for an address in a copied text of %1 characters %2; nothing in it "
+                           "is judged")
+                .arg(texto.size())
+                .arg(corte(orcamento)));
+    return busca.trecho ? texto.mid(busca.trecho->inicio, busca.trecho->tamanho) : QString();
 }
 
 QString TRegrasLinks::comPrefixo(const QString& url) {
@@ -56,20 +109,41 @@ QString TRegrasLinks::comPrefixo(const QString& url) {
 void TRegrasLinks::definirLista(const QStringList& lista) {
     std::vector<TPadrao> padroes;
     padroes.reserve(lista.size());
-    std::transform(lista.begin(), lista.end(), std::back_inserter(padroes),
-                   [](const QString& entrada) { return TPadrao(prefixoSiteRuim + entrada); });
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        TPadrao padrao(prefixoSiteRuim + lista[i]);
+        if (padrao.compilado())
+            padroes.push_back(std::move(padrao));
+        else
+            relatar(QStringLiteral("bad-site list line %1 left out (%2): \"%3\"")
+                        .arg(i + 1)
+                        .arg(padrao.motivoErro(), paraRegistro(lista[i])));
+    }
     padroesLista_ = std::move(padroes);
     lista_ = lista;
 }
 
-TRegrasLinks::TVeredito TRegrasLinks::julgar(const QString& url, const QString& titulo) const {
+TRegrasLinks::TVeredito TRegrasLinks::julgar(const QString& url, const QString& titulo,
+                                             TOrcamento& orcamento) const {
     if (!titulo.isEmpty() && tituloRuim(titulo))
         return TVeredito::titulo;
-    if (palavrasChave().encontra(url))
+    // A quarter of the budget at most, so that an address built to make the
+    // keyword pattern backtrack cannot keep the list from being tried.
+    const TResultadoBusca chave = palavrasChave().buscar(url, orcamento, orcamento.passosRestantes() / 4);
+    if (chave.trecho)
         return TVeredito::palavrasChave;
-    if (siteRuim(url))
+    const TBuscaLista lista = buscarNaLista(url, orcamento);
+    if (lista.casou)
         return TVeredito::siteRuim;
-    return TVeredito::nenhum;
+    if (!chave.interrompida && lista.indecisas == 0)
+        return TVeredito::nenhum;
+    relatar(
+        QStringLiteral("judging \"%1\" %2: keyword rule %3, %4 of %5 bad-site entries undecided; the address "
+                       "is not held bad")
+            .arg(paraRegistro(url), corte(orcamento),
+                 chave.interrompida ? QStringLiteral("undecided") : QStringLiteral("decided"))
+            .arg(lista.indecisas)
+            .arg(padroesLista_.size()));
+    return TVeredito::indeciso;
 }
 
 bool TRegrasLinks::tituloRuim(const QString& titulo) {
@@ -77,7 +151,25 @@ bool TRegrasLinks::tituloRuim(const QString& titulo) {
     return contemAlguma(minusculo, palavrasTituloA) && contemAlguma(minusculo, palavrasTituloB);
 }
 
-bool TRegrasLinks::siteRuim(const QString& url) const {
-    return std::any_of(padroesLista_.begin(), padroesLista_.end(),
-                       [&url](const TPadrao& padrao) { return padrao.encontra(url); });
+// Every entry first gets a short look, so that runaway entries cannot keep
+// the sound ones after them from being tried; those that need longer are then
+// tried again, in list order, with what the budget has left.
+TRegrasLinks::TBuscaLista TRegrasLinks::buscarNaLista(const QString& url, TOrcamento& orcamento) const {
+    const uint64_t olhada = primeiraOlhada(orcamento.passosRestantes(), padroesLista_.size());
+    std::vector<const TPadrao*> adiadas;
+    for (const TPadrao& padrao : padroesLista_) {
+        const TResultadoBusca busca = padrao.buscar(url, orcamento, olhada);
+        if (busca.trecho)
+            return {true, 0};
+        if (busca.interrompida)
+            adiadas.push_back(&padrao);
+    }
+    for (auto adiada = adiadas.begin(); adiada != adiadas.end(); ++adiada) {
+        const TResultadoBusca busca = (*adiada)->buscar(url, orcamento);
+        if (busca.trecho)
+            return {true, 0};
+        if (busca.interrompida)
+            return {false, adiadas.end() - adiada};
+    }
+    return {false, 0};
 }

@@ -9,17 +9,27 @@ namespace {
 const QString aberturaTexto = QStringLiteral("<string>");
 const QString fechoTexto = QStringLiteral("</string>");
 
-std::optional<QJsonValue> lerValor(QXmlStreamReader& leitor);
+// Arrays and objects are read by recursion, one level per nesting; a value
+// nested deeper than any a game passes makes the reply unreadable instead of
+// exhausting the stack.
+constexpr int profundidadeMaxima = 64;
+
+std::optional<QJsonValue> lerValor(QXmlStreamReader& leitor, int profundidade);
 
 // The properties of an <array> or <object>, up to its end tag; false when one is unreadable.
-template <typename TAcrescentar> bool lerPropriedades(QXmlStreamReader& leitor, TAcrescentar acrescentar) {
+template <typename TAcrescentar>
+bool lerPropriedades(QXmlStreamReader& leitor, int profundidade, TAcrescentar acrescentar) {
+    if (profundidade > profundidadeMaxima) {
+        leitor.raiseError(QStringLiteral("value nested too deeply"));
+        return false;
+    }
     while (leitor.readNextStartElement()) {
         if (leitor.name() != QLatin1String("property"))
             return false;
         const QString id = leitor.attributes().value(QLatin1String("id")).toString();
         if (!leitor.readNextStartElement())
             return false;
-        const std::optional<QJsonValue> valor = lerValor(leitor);
+        const std::optional<QJsonValue> valor = lerValor(leitor, profundidade);
         if (leitor.hasError())
             return false;
         acrescentar(id, valor.value_or(QJsonValue(QJsonValue::Null)));
@@ -28,8 +38,9 @@ template <typename TAcrescentar> bool lerPropriedades(QXmlStreamReader& leitor, 
     return !leitor.hasError();
 }
 
-// The value of the element the reader stands on; the reader ends on its end tag.
-std::optional<QJsonValue> lerValor(QXmlStreamReader& leitor) {
+// The value of the element the reader stands on, inside `profundidade` arrays
+// and objects; the reader ends on its end tag.
+std::optional<QJsonValue> lerValor(QXmlStreamReader& leitor, int profundidade) {
     const QStringView nome = leitor.name();
     if (nome == QLatin1String("string"))
         return QJsonValue(leitor.readElementText());
@@ -48,14 +59,14 @@ std::optional<QJsonValue> lerValor(QXmlStreamReader& leitor) {
     }
     if (nome == QLatin1String("array")) {
         QJsonArray lista;
-        const bool ok =
-            lerPropriedades(leitor, [&](const QString&, const QJsonValue& v) { lista.append(v); });
+        const bool ok = lerPropriedades(leitor, profundidade + 1,
+                                        [&](const QString&, const QJsonValue& v) { lista.append(v); });
         return ok ? std::optional(QJsonValue(lista)) : std::nullopt;
     }
     if (nome == QLatin1String("object")) {
         QJsonObject objeto;
-        const bool ok =
-            lerPropriedades(leitor, [&](const QString& id, const QJsonValue& v) { objeto.insert(id, v); });
+        const bool ok = lerPropriedades(
+            leitor, profundidade + 1, [&](const QString& id, const QJsonValue& v) { objeto.insert(id, v); });
         return ok ? std::optional(QJsonValue(objeto)) : std::nullopt;
     }
     leitor.skipCurrentElement(); // <undefined/> and unknown kinds
@@ -67,7 +78,7 @@ std::optional<QJsonValue> lerValor(QXmlStreamReader& leitor) {
 std::optional<QJsonValue> ValorXml::decodificar(const QString& xml) {
     QXmlStreamReader leitor(xml);
     if (leitor.readNextStartElement()) {
-        std::optional<QJsonValue> valor = lerValor(leitor);
+        std::optional<QJsonValue> valor = lerValor(leitor, 0);
         if (!leitor.hasError())
             return valor;
     }

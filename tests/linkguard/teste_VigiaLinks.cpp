@@ -169,11 +169,37 @@ TEST_F(VigiaLinks, EnderecoJaAlcancadoNaoGanhaOutroVerificador) {
     EXPECT_TRUE(avisoVisivel());
 }
 
-TEST_F(VigiaLinks, EntradaInvalidaTerminaOTratador) {
-    principal->definirListaBadURLs({QStringLiteral("nada"), QStringLiteral("(ok"), QStringLiteral("ok")});
-    EXPECT_THROW(copiar(QStringLiteral("http://ok.com")), EPadrao);
-    EXPECT_TRUE(principal->verificadores.isEmpty());
+TEST_F(VigiaLinks, EntradaInvalidaFicaDeForaEAProtecaoSegue) {
+    testing::internal::CaptureStderr();
+    principal->definirListaBadURLs({QStringLiteral("["), QStringLiteral("nada"), QStringLiteral("ruim")});
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("line 1 left out"), std::string::npos);
+    copiar(QStringLiteral("http://ok.com"));
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://ok.com")});
     EXPECT_FALSE(avisoVisivel());
+    // The title of the page the verifier lands on is judged too.
+    EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("http://ok.com"), QStringLiteral("http://ok.com"),
+                                           QStringLiteral("Gerador de morangos")));
+    principal->painelQuillet->hide();
+    copiar(QStringLiteral("http://ruim.com"));
+    EXPECT_TRUE(principal->quilletNaFrente());
+    EXPECT_EQ(principal->verificadores.size(), 1);
+}
+
+// A list of 20,000 entries that backtrack without end on the copied address:
+// the judgement stops at its budget and the link goes on to the verifier.
+TEST_F(VigiaLinks, ListaHostilNaoPrendeACopiaEOVerificadorSegue) {
+    QStringList lista;
+    for (int i = 0; i < 10'000; ++i)
+        lista << QStringLiteral("(a+)+$") << QStringLiteral("(x+x+)+y");
+    principal->definirListaBadURLs(lista);
+    const QString endereco = QStringLiteral("http://%1.com/?y=%2-b")
+                                 .arg(QString(30, QLatin1Char('x')), QString(30, QLatin1Char('a')));
+    testing::internal::CaptureStderr();
+    copiar(endereco);
+    const std::string erro = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(principal->verificadores, QStringList{endereco});
+    EXPECT_FALSE(avisoVisivel());
+    EXPECT_NE(erro.find("bad-site entries undecided"), std::string::npos) << erro;
 }
 
 TEST_F(VigiaLinks, ListaPostaDiretoNoCampoTambemValeEAcompanhaMudancas) {

@@ -54,3 +54,54 @@ TEST(ValorXml, AStringThatIsNotWellFormedKeepsItsText) {
               QStringLiteral(R"("http://h.example/?a=1&b=<2>")"));
     EXPECT_EQ(decodificado(QStringLiteral("<string>a & b")), QStringLiteral("none"));
 }
+
+namespace {
+
+// `niveis` arrays or objects, each the only property of the one around it, around `<true/>`.
+QString aninhado(int niveis, const QString& tipo) {
+    const QString abre = QStringLiteral("<%1><property id=\"0\">").arg(tipo);
+    const QString fecha = QStringLiteral("</property></%1>").arg(tipo);
+    return abre.repeated(niveis) + QStringLiteral("<true/>") + fecha.repeated(niveis);
+}
+
+} // namespace
+
+TEST(ValorXml, NestingIsBoundedAndTooDeepIsUnreadable) {
+    const std::optional<QJsonValue> fundo = ValorXml::decodificar(aninhado(64, QStringLiteral("array")));
+    ASSERT_TRUE(fundo);
+    QJsonValue dentro = *fundo;
+    for (int i = 0; i < 64; ++i)
+        dentro = dentro.toArray().at(0);
+    EXPECT_EQ(dentro, QJsonValue(true));
+
+    EXPECT_EQ(decodificado(aninhado(65, QStringLiteral("array"))), QStringLiteral("none"));
+    EXPECT_EQ(decodificado(aninhado(65, QStringLiteral("object"))), QStringLiteral("none"));
+    // Deep enough to overflow the stack if each level were read by recursion.
+    EXPECT_EQ(decodificado(aninhado(30'000, QStringLiteral("array"))), QStringLiteral("none"));
+    // Unknown kinds are skipped and a <string> with elements keeps its text,
+    // neither by recursion.
+    EXPECT_EQ(decodificado(QStringLiteral("<array><property id=\"0\">") +
+                           aninhado(30'000, QStringLiteral("x")) + QStringLiteral("</property></array>")),
+              QStringLiteral("[null]"));
+    const QString profundo = aninhado(30'000, QStringLiteral("object"));
+    EXPECT_EQ(ValorXml::decodificar(QStringLiteral("<string>") + profundo + QStringLiteral("</string>")),
+              QJsonValue(profundo));
+}
+
+TEST(ValorXml, HugeFlatArraysAndEntityBombs) {
+    const int tamanho = 100'000;
+    const std::optional<QJsonValue> plano = ValorXml::decodificar(
+        QStringLiteral("<array>") +
+        QStringLiteral("<property id=\"0\"><number>7</number></property>").repeated(tamanho) +
+        QStringLiteral("</array>"));
+    ASSERT_TRUE(plano);
+    EXPECT_EQ(plano->toArray().size(), tamanho);
+
+    QString bomba = QStringLiteral("<!DOCTYPE s [<!ENTITY e0 \"lol\">");
+    for (int i = 1; i < 10; ++i)
+        bomba += QStringLiteral("<!ENTITY e%1 \"%2\">")
+                     .arg(i)
+                     .arg(QStringLiteral("&e%1;").arg(i - 1).repeated(10));
+    bomba += QStringLiteral("]><string>&e9;</string>");
+    EXPECT_EQ(decodificado(bomba), QStringLiteral("none"));
+}
