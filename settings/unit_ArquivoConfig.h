@@ -20,7 +20,7 @@ public:
     // A larger file reads as absent and is never written over. The program's own
     // file holds a few hundred bytes; this is thousands of times that, and any
     // file up to this size, even one of the shortest lines, is read and parsed in
-    // about 20 ms of processor time (bench/bench_ArquivoConfig.cpp), well within
+    // 20 to 35 ms of processor time (bench/bench_ArquivoConfig.cpp), within
     // the 50 ms the UI thread may be held.
     static constexpr qint64 tamanhoMaximo = 1024 * 1024;
 
