@@ -223,6 +223,7 @@ void TPrincipal::FormCreate() {
     QDir().mkpath(tempDir);
 
     config = std::make_unique<TArquivoConfig>(configPath);
+    config->aoRecusarEscrita([this](const EArquivo& erro) { avisarConfigNaoGravada(erro); });
     idioma = new TIdioma();
     idioma->setParent(this);
     carregarIdiomaInicial();
@@ -282,11 +283,14 @@ QString TPrincipal::textoSobre() const {
     return texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// A settings file that cannot be written does not keep the settings screen from opening.
 void TPrincipal::primeiroUso() {
     if (!config->ReadBool(Constantes::secao, QStringLiteral("primeiroUso"), true))
         return;
-    config->WriteBool(Constantes::secao, QStringLiteral("primeiroUso"), false);
-    config->UpdateFile();
+    TAplicacao::executarProtegido([this] {
+        config->WriteBool(Constantes::secao, QStringLiteral("primeiroUso"), false);
+        config->UpdateFile();
+    });
     btnConfigClick();
 }
 

@@ -12,6 +12,7 @@
 #include <exception>
 #include <memory>
 
+class EArquivo;
 class QBuffer;
 class QFrame;
 class QLabel;
@@ -117,6 +118,9 @@ public:
     void FormClose();
     bool ApplicationEvents1Message(QObject* destino, QEvent* Msg);
     void ApplicationEvents1Exception(const std::exception& E);
+    // Tells the user, once per run, that settings cannot be saved; the refused
+    // write still raises its error.
+    void avisarConfigNaoGravada(const EArquivo& erro);
 
     // Game screens.
     void abrirVelmora();
@@ -180,6 +184,7 @@ private:
     TOcultarHomeCallback acaoTransicao_;
     bool acaoReivindicada_ = false;
     bool concluindoTransicao_ = false;
+    bool avisouConfigNaoGravada_ = false;
 
     // The hand-overs of workers run only while this exists. Keep it the last
     // member: it is then the first thing destroyed with the window.

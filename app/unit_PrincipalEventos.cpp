@@ -28,3 +28,13 @@ void TPrincipal::ApplicationEvents1Exception(const std::exception& E) {
     frameErroFlash->show();
     mostrarQuillet();
 }
+
+// The box waits for the event loop: the refused write may be one of several a
+// handler makes (a screen being filled, say), which it must not interrupt.
+void TPrincipal::avisarConfigNaoGravada(const EArquivo& erro) {
+    if (std::exchange(avisouConfigNaoGravada_, true))
+        return;
+    QTimer::singleShot(0, this, [this, mensagem = erro.Message()] {
+        servicos.mensagens->avisarErro(idioma->get(QStringLiteral("Mensagem.configNaoGravada"), {mensagem}));
+    });
+}

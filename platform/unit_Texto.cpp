@@ -1,5 +1,18 @@
 #include "platform/unit_Texto.h"
 
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Characters of the bytes 0x80 to 0x9F; the other bytes are the characters of the same number.
+constexpr std::array<char16_t, 32> windows1252Altos = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+} // namespace
+
 namespace Texto {
 
 QStringList linhas(const QByteArray& bytes) {
@@ -26,6 +39,33 @@ QString apararPontas(const QString& texto, bool (*descartar)(QChar)) {
 
 QString apararControles(const QString& texto) {
     return apararPontas(texto, [](QChar c) { return c.unicode() <= 32; });
+}
+
+QString deWindows1252(QByteArrayView bytes) {
+    QString texto(bytes.size(), Qt::Uninitialized);
+    QChar* destino = texto.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *destino++ = QChar(byte >= 0x80 && byte < 0xA0 ? windows1252Altos[byte - 0x80] : char16_t(byte));
+    }
+    return texto;
+}
+
+std::optional<QByteArray> paraWindows1252(QStringView texto) {
+    QByteArray bytes;
+    bytes.reserve(texto.size());
+    for (const QChar c : texto) {
+        const char16_t codigo = c.unicode();
+        if (codigo < 0x80 || (codigo >= 0xA0 && codigo <= 0xFF)) {
+            bytes.append(static_cast<char>(codigo));
+            continue;
+        }
+        const auto* achado = std::find(windows1252Altos.begin(), windows1252Altos.end(), codigo);
+        if (achado == windows1252Altos.end())
+            return std::nullopt;
+        bytes.append(static_cast<char>(0x80 + (achado - windows1252Altos.begin())));
+    }
+    return bytes;
 }
 
 } // namespace Texto

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Text as the program reads it: files in UTF-8 (a leading byte-order mark
 // skipped) with lines ended by CR LF, a single CR or a single LF.
@@ -13,4 +14,10 @@ QStringList linhas(const QByteArray& bytes);
 QString apararPontas(const QString& texto, bool (*descartar)(QChar));
 // The text without blanks and control characters (codes up to 32) at either end.
 QString apararControles(const QString& texto);
+// Windows-1252, the legacy 8-bit code page of Western European Windows. Every
+// byte decodes to one character: the five bytes the code page leaves undefined
+// become the control characters of the same number, so nothing is lost.
+QString deWindows1252(QByteArrayView bytes);
+// The bytes of the text in Windows-1252; nothing when a character has none.
+std::optional<QByteArray> paraWindows1252(QStringView texto);
 } // namespace Texto

@@ -1,79 +1,18 @@
 #include "settings/unit_ArquivoConfig.h"
 
 #include "platform/unit_Erros.h"
-#include "platform/unit_Texto.h"
+#include "settings/unit_DocumentoIni.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
-#include <QStringList>
-#include <optional>
 
 namespace {
 
-constexpr int tamanhoMaximoTexto = 2047;
-
-// The file's lines: none when it does not exist, nothing at all when it exists
-// but cannot be read.
-std::optional<QStringList> lerLinhas(const QString& caminho) {
-    QFile arquivo(caminho);
-    if (!arquivo.exists())
-        return QStringList();
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return Texto::linhas(arquivo.readAll());
-}
-
-EArquivo falhaEscrita(const QString& caminho) {
-    return EArquivo(QStringLiteral("Cannot write the file %1").arg(caminho));
-}
-
-// The section name of a "[name]" line, or nothing for any other line.
-std::optional<QString> nomeSecao(const QString& linha) {
-    const QString limpa = linha.trimmed();
-    if (limpa.startsWith(QLatin1Char('[')) && limpa.endsWith(QLatin1Char(']')))
-        return limpa.mid(1, limpa.size() - 2).trimmed();
-    return std::nullopt;
-}
-
-bool mesmoNome(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// Index of the key's line inside the section, or -1; `fimSecao` gets the index
-// just after the section's last line (-1 when the section is absent).
-int localizarChave(const QStringList& linhas, const QString& secao, const QString& chave, int& fimSecao) {
-    fimSecao = -1;
-    bool dentro = false;
-    for (int i = 0; i < linhas.size(); ++i) {
-        if (const auto nome = nomeSecao(linhas[i])) {
-            if (dentro)
-                return -1;
-            dentro = mesmoNome(*nome, secao);
-            if (dentro)
-                fimSecao = i + 1;
-            continue;
-        }
-        if (!dentro)
-            continue;
-        if (!linhas[i].trimmed().isEmpty())
-            fimSecao = i + 1;
-        const int igual = linhas[i].indexOf(QLatin1Char('='));
-        if (igual >= 0 && mesmoNome(linhas[i].left(igual).trimmed(), chave))
-            return i;
-    }
-    return -1;
-}
-
-std::optional<QString> valorGuardado(const QString& caminho, const QString& secao, const QString& chave) {
-    const auto linhas = lerLinhas(caminho);
-    if (!linhas)
-        return std::nullopt;
-    int fimSecao = -1;
-    const int i = localizarChave(*linhas, secao, chave, fimSecao);
-    if (i < 0)
-        return std::nullopt;
-    return (*linhas)[i].mid((*linhas)[i].indexOf(QLatin1Char('=')) + 1).trimmed();
-}
+// Two changes of a file within one tick of the file system's clock can leave
+// its state as it was. Ticks are a few milliseconds on Linux file systems and
+// up to two seconds on others; a state younger than this is not trusted alone.
+constexpr qint64 margemRelogioNs = 2'000'000'000;
 
 std::optional<int> converterInteiro(const QString& texto) {
     bool ok = false;
@@ -87,37 +26,79 @@ std::optional<int> converterInteiro(const QString& texto) {
     return ok ? std::optional<int>(valor) : std::nullopt;
 }
 
-void gravarLinhas(const QString& caminho, const QStringList& linhas) {
-    if (QFile::exists(caminho) && !(QFile::permissions(caminho) & QFileDevice::WriteOwner))
-        throw falhaEscrita(caminho);
-    // The new content goes to a temporary file beside the old one, which it
-    // replaces only once all of it is on disk. Unbuffered, so that a short write
-    // (a full disk) shows in the count that write returns: buffered, it would
-    // surface only while committing, after the old file had been replaced.
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw falhaEscrita(caminho);
-    QByteArray conteudo;
-    for (const QString& linha : linhas)
-        conteudo += linha.toUtf8() + "\r\n";
-    if (arquivo.write(conteudo) != conteudo.size() || !arquivo.commit())
-        throw falhaEscrita(caminho);
+bool semPermissaoEscrita(const QString& caminho) {
+    return QFileInfo::exists(caminho) && !(QFile::permissions(caminho) & QFileDevice::WriteOwner);
 }
 
 } // namespace
 
 TArquivoConfig::TArquivoConfig(QString caminho) : caminho_(std::move(caminho)) {}
 
+TArquivoConfig::~TArquivoConfig() = default;
+
+TArquivoConfig::TLeitura TArquivoConfig::ler() const {
+    const qint64 agora = TEstadoArquivo::agoraNs();
+    const TEstadoArquivo estado = TEstadoArquivo::de(caminho_);
+    TLeitura leitura;
+    switch (estado.tipo) {
+    case TEstadoArquivo::TTipo::Ausente:
+        break;
+    case TEstadoArquivo::TTipo::Pasta:
+        leitura.ilegivel = QStringLiteral("a folder stands in its place");
+        break;
+    case TEstadoArquivo::TTipo::Outro:
+        leitura.ilegivel = QStringLiteral("it is not a regular file, or cannot be examined");
+        break;
+    case TEstadoArquivo::TTipo::Regular:
+        if (lido_ && lidoConfirmado_ && estado == estadoLido_)
+            return {lido_, {}};
+        leitura = lerConteudo(estado, agora);
+        break;
+    }
+    if (!leitura.documento)
+        lido_.reset();
+    return leitura;
+}
+
+// Parses the file again only when its bytes differ from those last read.
+TArquivoConfig::TLeitura TArquivoConfig::lerConteudo(const TEstadoArquivo& estado, qint64 agora) const {
+    const auto ilegivel = [](const QString& motivo) { return TLeitura{nullptr, motivo}; };
+    const QString grandeDemais = QStringLiteral("it is larger than %1 bytes").arg(tamanhoMaximo);
+    if (estado.tamanho > tamanhoMaximo)
+        return ilegivel(grandeDemais);
+    QFile arquivo(caminho_);
+    const auto falhaLeitura = [&] {
+        return ilegivel(QStringLiteral("it cannot be read (%1)").arg(arquivo.errorString()));
+    };
+    if (!arquivo.open(QIODevice::ReadOnly))
+        return falhaLeitura();
+    // The file may have grown since its state was taken.
+    QByteArray bytes = arquivo.read(estado.tamanho + 1);
+    if (bytes.size() > estado.tamanho)
+        bytes += arquivo.read(tamanhoMaximo + 1 - bytes.size());
+    if (arquivo.error() != QFileDevice::NoError)
+        return falhaLeitura();
+    if (bytes.size() > tamanhoMaximo)
+        return ilegivel(grandeDemais);
+    if (!lido_ || lido_->bytes() != bytes)
+        lido_ = std::make_shared<const TDocumentoIni>(bytes);
+    estadoLido_ = estado;
+    lidoConfirmado_ = agora - estado.mudancaNs >= margemRelogioNs;
+    return {lido_, {}};
+}
+
+std::optional<QString> TArquivoConfig::valorGuardado(const QString& secao, const QString& chave) const {
+    const TLeitura leitura = ler();
+    return leitura.documento ? leitura.documento->valor(secao, chave) : std::nullopt;
+}
+
 QString TArquivoConfig::ReadString(const QString& secao, const QString& chave, const QString& padrao) const {
-    const auto valor = valorGuardado(caminho_, secao, chave);
-    return valor ? valor->left(tamanhoMaximoTexto) : padrao;
+    return valorGuardado(secao, chave).value_or(padrao);
 }
 
 int TArquivoConfig::ReadInteger(const QString& secao, const QString& chave, int padrao) const {
-    const auto valor = valorGuardado(caminho_, secao, chave);
-    if (!valor)
-        return padrao;
-    return converterInteiro(valor->left(tamanhoMaximoTexto)).value_or(padrao);
+    const auto valor = valorGuardado(secao, chave);
+    return valor ? converterInteiro(*valor).value_or(padrao) : padrao;
 }
 
 bool TArquivoConfig::ReadBool(const QString& secao, const QString& chave, bool padrao) const {
@@ -125,22 +106,18 @@ bool TArquivoConfig::ReadBool(const QString& secao, const QString& chave, bool p
 }
 
 void TArquivoConfig::WriteString(const QString& secao, const QString& chave, const QString& valor) {
-    // A file that exists but cannot be read is never replaced by one holding only this value.
-    const auto lidas = lerLinhas(caminho_);
-    if (!lidas)
-        throw falhaEscrita(caminho_);
-    QStringList linhas = *lidas;
-    int fimSecao = -1;
-    const int i = localizarChave(linhas, secao, chave, fimSecao);
-    const QString linha = chave + QLatin1Char('=') + valor;
-    if (i >= 0) {
-        linhas[i] = linha;
-    } else if (fimSecao >= 0) {
-        linhas.insert(fimSecao, linha);
-    } else {
-        linhas << QLatin1Char('[') + secao + QLatin1Char(']') << linha;
+    // A file that could not be read faithfully is never replaced.
+    const TLeitura leitura = ler();
+    if (!leitura.ilegivel.isEmpty())
+        recusar(leitura.ilegivel);
+    QByteArray conteudo;
+    try {
+        conteudo = leitura.documento ? leitura.documento->comValor(secao, chave, valor)
+                                     : TDocumentoIni().comValor(secao, chave, valor);
+    } catch (const EArquivo& erro) {
+        recusar(erro.Message());
     }
-    gravarLinhas(caminho_, linhas);
+    gravar(conteudo);
 }
 
 void TArquivoConfig::WriteInteger(const QString& secao, const QString& chave, int valor) {
@@ -153,4 +130,33 @@ void TArquivoConfig::WriteBool(const QString& secao, const QString& chave, bool 
 
 void TArquivoConfig::UpdateFile() {
     // Writes replace the file and reach the disk before they return.
+}
+
+void TArquivoConfig::aoRecusarEscrita(std::function<void(const EArquivo&)> aviso) {
+    avisoRecusa_ = std::move(aviso);
+}
+
+void TArquivoConfig::gravar(const QByteArray& conteudo) {
+    // Refused for every user alike, also for the superuser, who could write anyway.
+    if (semPermissaoEscrita(caminho_))
+        recusar(QStringLiteral("the file is read-only"));
+    if (semPermissaoEscrita(QFileInfo(caminho_).absolutePath()))
+        recusar(QStringLiteral("its folder is read-only"));
+    // The new content goes to a temporary file beside the old one, which it
+    // replaces only once all of it is on disk. Unbuffered, so that a short write
+    // (a full disk) shows in the count that write returns: buffered, it would
+    // surface only while committing, after the old file had been replaced.
+    QSaveFile arquivo(caminho_);
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        recusar(arquivo.errorString());
+    if (arquivo.write(conteudo) != conteudo.size() || !arquivo.commit())
+        recusar(arquivo.errorString());
+    lido_.reset();
+}
+
+void TArquivoConfig::recusar(const QString& motivo) const {
+    const EArquivo erro(QStringLiteral("Cannot write the file %1: %2").arg(caminho_, motivo));
+    if (avisoRecusa_)
+        avisoRecusa_(erro);
+    throw erro;
 }

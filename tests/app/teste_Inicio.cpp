@@ -6,10 +6,14 @@
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,6 +93,49 @@ TEST(Inicio, FirstUseIsRecordedAndOpensTheSettingsOnce) {
     EXPECT_TRUE(segunda->frameConfig->isHidden());
     EXPECT_FALSE(segunda->timermostrarQuillet->isActive());
     EXPECT_TRUE(segunda->painelHome->isVisible());
+}
+
+// The first-use write is refused: the settings screen opens all the same, and
+// the user is told once, whatever else is refused later.
+TEST(Inicio, SettingsThatCannotBeSavedAreToldOnceAndStartUpGoesOn) {
+    using TPreparo = std::function<void(const TServicosTeste&)>;
+    const std::pair<const char*, TPreparo> casos[] = {
+        {"APPDATA names a file",
+         [](const TServicosTeste& teste) {
+             QFile arquivo(teste.pastas->pastaDadosUsuario());
+             ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+         }},
+        {"a folder in the file's place",
+         [](const TServicosTeste& teste) {
+             QDir().mkpath(teste.pastaDados() + QStringLiteral("config.ini"));
+         }},
+        {"a read-only data folder", [](const TServicosTeste& teste) {
+             QDir().mkpath(teste.pastaDados());
+             QFile::setPermissions(teste.pastaDados(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+         }}};
+    for (const auto& [nome, preparar] : casos) {
+        SCOPED_TRACE(nome);
+        TServicosTeste teste;
+        preparar(teste);
+        TCaixasMensagemRoteiro* mensagens = teste.mensagens;
+        TPrincipal principal(std::move(teste.servicos));
+        EXPECT_TRUE(principal.AnimLogo->isActive());
+        EXPECT_FALSE(principal.frameConfig->isHidden());
+        EXPECT_TRUE(mensagens->mostradas.isEmpty()) << "the box waits for the event loop";
+        QCoreApplication::processEvents();
+        principal.frameConfig->checkNoOffset->toggle();
+        QCoreApplication::processEvents();
+        TJanelaTeste::concluirTransicoes(principal);
+        EXPECT_TRUE(principal.painelHome->isHidden()) << "the settings screen slid in";
+
+        ASSERT_EQ(mensagens->mostradas.size(), 1);
+        EXPECT_EQ(mensagens->mostradas[0].tipo, QStringLiteral("erro"));
+        const QString& texto = mensagens->mostradas[0].texto;
+        EXPECT_TRUE(texto.startsWith(QStringLiteral("Não foi possível salvar as configurações")));
+        EXPECT_TRUE(texto.contains(principal.configPath)) << texto.toStdString();
+        QFile::setPermissions(principal.dataDir,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
 }
 
 TEST(Inicio, TilePictureCentresTheLogoWithIntegerHalving) {

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -171,6 +172,13 @@ TEST_F(TelaConfig, GravacaoRecusadaVaiAoTratadorGeralEOControleFicaMudado) {
     EXPECT_TRUE(tela->checkNoOffset->isChecked());
     EXPECT_EQ(tela->opcoesRender->currentIndex(), 2);
     EXPECT_EQ(bytes(), guardado);
+    // The user is told once, in the interface language, when the event loop runs.
+    QCoreApplication::processEvents();
+    ASSERT_EQ(teste.mensagens->mostradas.size(), 1);
+    EXPECT_EQ(teste.mensagens->mostradas[0].texto,
+              "The settings cannot be saved: changes you make will have no "
+              "effect.\r\n" +
+                  erros[0]);
 }
 
 TEST_F(TelaConfig, PrimeiroInicioAbreComOsEstadosDeProjetoEVoltaDeslizando) {
