@@ -1,10 +1,12 @@
 #include "platform/unit_ClienteHttp.h"
 
 #include "platform/unit_Constantes.h"
+#include "platform/unit_EnderecoIp.h"
 
 #include <QElapsedTimer>
 #include <QUrl>
 #include <mutex>
+#include <sys/socket.h>
 
 using namespace std::chrono_literals;
 
@@ -50,6 +52,10 @@ TClienteHttp::TClienteHttp(const TLimitesHttp& limites, TRegraSucesso regra)
     curl_easy_setopt(curl_, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &TClienteHttp::aoCorpo);
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, this);
+    if (limites_.apenasEnderecosPublicos) {
+        curl_easy_setopt(curl_, CURLOPT_OPENSOCKETFUNCTION, &TClienteHttp::abrirSocket);
+        curl_easy_setopt(curl_, CURLOPT_OPENSOCKETDATA, this);
+    }
 }
 
 TClienteHttp::~TClienteHttp() {
@@ -128,6 +134,21 @@ QByteArray TClienteHttp::destinoRedirecionamento() const {
     if (curl_easy_getinfo(curl_, CURLINFO_REDIRECT_URL, &destino) != CURLE_OK || !destino)
         return {};
     return QByteArray(destino);
+}
+
+// Every connection curl makes goes through here with the address it is about
+// to connect to, after names are resolved: refused, curl tries the name's
+// next address, if any, and otherwise fails the transfer.
+curl_socket_t TClienteHttp::abrirSocket(void* cliente, curlsocktype, curl_sockaddr* endereco) {
+    if (!static_cast<TClienteHttp*>(cliente)->podeConectar(*endereco))
+        return CURL_SOCKET_BAD;
+    return socket(endereco->family, endereco->socktype | SOCK_CLOEXEC, endereco->protocol);
+}
+
+bool TClienteHttp::podeConectar(const curl_sockaddr& endereco) const {
+    const std::optional<TEnderecoIp> ip = TEnderecoIp::deSocket(&endereco.addr, endereco.addrlen);
+    return ip && (ip->ehPublico() ||
+                  (!limites_.destinoPermitido.isEmpty() && ip->destino() == limites_.destinoPermitido));
 }
 
 size_t TClienteHttp::aoCabecalho(char* dados, size_t tamanho, size_t quantidade, void* cliente) {

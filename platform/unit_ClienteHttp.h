@@ -13,6 +13,14 @@ struct TLimitesHttp {
     std::chrono::milliseconds total{60'000};
     // A body whose length the response does not declare may be at most this long.
     qint64 corpoSemTamanho = 10 * 1024 * 1024;
+    // Connections only to public addresses, never into this machine or its
+    // networks, whether a link names such an address, a name resolves to it or
+    // a redirect leads there. The address actually connected to is checked; a
+    // refused one fails the GET like one that does not answer.
+    bool apenasEnderecosPublicos = false;
+    // The one address and port let through all the same ("127.0.0.1:8080",
+    // "[::1]:8080"): a test server on this machine.
+    QString destinoPermitido{};
 };
 
 // What a response's headers say, as soon as they have been read.
@@ -62,6 +70,8 @@ private:
     bool ehRedirecionamento() const;
     QByteArray destinoRedirecionamento() const;
 
+    static curl_socket_t abrirSocket(void* cliente, curlsocktype proposito, curl_sockaddr* endereco);
+    bool podeConectar(const curl_sockaddr& endereco) const;
     static size_t aoCabecalho(char* dados, size_t tamanho, size_t quantidade, void* cliente);
     static size_t aoCorpo(char* dados, size_t tamanho, size_t quantidade, void* cliente);
     bool lerCabecalho(const QByteArray& linha);

@@ -1,4 +1,5 @@
 #include "app/unit_Principal.h"
+#include "linkguard/unit_VerificadorURL.h"
 #include "platform/unit_Texto.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_Trabalhador.h"
@@ -144,7 +145,10 @@ TEST(Definicoes, FecharComTrabalhadoresEmCurso) {
     programa.servidor.rota("/def", documento);
     programa.servidor.rota("/lento", TRespostaLocal{.corpo = "<title>t</title>", .portao = 1});
     programa.principal = std::make_unique<TPrincipal>(std::move(programa.teste.servicos));
+    const TLimitesHttp limitesDoPrograma = TVerificadorURL::limites;
+    TVerificadorURL::limites.destinoPermitido = programa.servidor.destino();
     programa.principal->iniciarVerificador(programa.servidor.url("/lento"));
+    TVerificadorURL::limites = limitesDoPrograma;
     ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 2; }, 10'000));
     programa.principal.reset();
     programa.servidor.abrirPortao(1);
