@@ -195,21 +195,21 @@ bool TClienteHttp::entregarCabecalhos() {
     if (cabecalhosEntregues_ || cabecalhos_.status < 200)
         return true;
     cabecalhosEntregues_ = true;
-    if (!onHeadersAvailable)
-        return true;
-    try {
-        parado_ = !onHeadersAvailable(cabecalhos_);
-        return !parado_;
-    } catch (...) {
-        return false;
+    if (onHeadersAvailable) {
+        try {
+            parado_ = !onHeadersAvailable(cabecalhos_);
+        } catch (...) {
+            return false;
+        }
+        if (parado_)
+            return false;
     }
+    // A redirect's body is never read, whatever it declares.
+    return ehRedirecionamento() || cabecalhos_.contentLength <= limites_.corpoMaximo;
 }
 
 size_t TClienteHttp::lerCorpo(const char* dados, size_t tamanho) {
-    if (ehRedirecionamento())
-        return 0;
-    const bool semTamanho = cabecalhos_.contentLength < 0;
-    if (semTamanho && corpo_->size() + static_cast<qint64>(tamanho) > limites_.corpoSemTamanho)
+    if (ehRedirecionamento() || corpo_->size() + static_cast<qint64>(tamanho) > limites_.corpoMaximo)
         return 0;
     corpo_->append(dados, static_cast<qsizetype>(tamanho));
     return tamanho;

@@ -11,8 +11,10 @@ struct TLimitesHttp {
     std::chrono::milliseconds conexao{10'000};
     // The whole GET with its redirects; the time spent in the redirect event is not counted.
     std::chrono::milliseconds total{60'000};
-    // A body whose length the response does not declare may be at most this long.
-    qint64 corpoSemTamanho = 10 * 1024 * 1024;
+    // A body may be at most this long: a longer declared length fails the GET
+    // at its headers (after the headers event), before any of the body is
+    // read; a body of undeclared length fails it when it grows past the cap.
+    qint64 corpoMaximo = 10 * 1024 * 1024;
     // Connections only to public addresses, never into this machine or its
     // networks, whether a link names such an address, a name resolves to it or
     // a redirect leads there. The address actually connected to is checked; a

@@ -43,7 +43,7 @@ protected:
 } // namespace
 
 TEST_F(URLLoader, FalhasECorpoVazioDaoStreamVazio) {
-    TURLLoader::limites = {.total = 300ms, .corpoSemTamanho = 64 * 1024};
+    TURLLoader::limites = {.total = 300ms, .corpoMaximo = 64 * 1024};
     servidor.rota("/nao-existe", TRespostaLocal{404, "pagina de erro"});
     servidor.rota("/vazio", TRespostaLocal{200, ""});
     servidor.rota("/ftp", TRespostaLocal::redirecionar("ftp://127.0.0.1/arquivo"));
