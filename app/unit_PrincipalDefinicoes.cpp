@@ -3,7 +3,6 @@
 
 #include "platform/unit_Constantes.h"
 #include "platform/unit_Erros.h"
-#include "platform/unit_Texto.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_URLLoader.h"
 #include "settings/unit_Idioma.h"
@@ -24,26 +23,32 @@ int converterInteiro(const QString& texto) {
 
 } // namespace
 
-void TPrincipal::iniciarCarregamento(const QString& url,
-                                     void (TPrincipal::*tratador)(QBuffer&, const QString&)) {
-    auto* carregador = new TURLLoader(url, &guardaEntregas);
-    carregador->onComplete(
-        [this, tratador](QBuffer& dados, const QString& urlPedida) { (this->*tratador)(dados, urlPedida); });
+// The document is prepared on the worker and destroyed there with the loader,
+// together with whatever the handler swapped out of the window.
+void TPrincipal::iniciarCarregamento(const QString& url, TDocumentoRemoto::TTipo tipo,
+                                     void (TPrincipal::*tratador)(TDocumentoRemoto&, const QString&)) {
+    auto documento = std::make_shared<TDocumentoRemoto>();
+    auto* carregador = new TURLLoader(url, TDocumentoRemoto::limites(tipo), &guardaEntregas);
+    carregador->onPreparar([documento, tipo](const QByteArray& corpo) { documento->preparar(tipo, corpo); });
+    carregador->onComplete([this, documento, tratador](QBuffer&, const QString& urlPedida) {
+        (this->*tratador)(*documento, urlPedida);
+    });
     carregador->Start();
 }
 
 // An empty primary document leads to the fallback one. The bad-site list is
 // fetched before the version is looked at, so a bad version does not stop it.
-void TPrincipal::carregamentoQLDef(QBuffer& dados, const QString& url) {
-    if (dados.size() == 0) {
+void TPrincipal::carregamentoQLDef(TDocumentoRemoto& dados, const QString& url) {
+    if (dados.vazio) {
         if (url == servicos.enderecos.definicoesPrimaria)
-            iniciarCarregamento(servicos.enderecos.definicoesReserva, &TPrincipal::carregamentoQLDef);
+            iniciarCarregamento(servicos.enderecos.definicoesReserva, TDocumentoRemoto::TTipo::definicoes,
+                                &TPrincipal::carregamentoQLDef);
         return;
     }
-    qlDef = Texto::linhas(dados.readAll());
+    qlDef.swap(dados.linhas);
     const QString badlist = TDefinicoes::valor(qlDef, QStringLiteral("badlist"));
     if (!badlist.isEmpty())
-        iniciarCarregamento(badlist, &TPrincipal::carregamentoBadlist);
+        iniciarCarregamento(badlist, TDocumentoRemoto::TTipo::listaBadURLs, &TPrincipal::carregamentoBadlist);
     if (converterInteiro(TDefinicoes::valor(qlDef, QStringLiteral("versao"))) <= Constantes::versaoNumero)
         return;
     avisarAtualizacao(TDefinicoes::valor(qlDef, QStringLiteral("versaoStr")),
@@ -65,8 +70,8 @@ void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atua
     textoVersao->setPlainText(texto.replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
-void TPrincipal::carregamentoBadlist(QBuffer& dados, const QString&) {
-    if (dados.size() == 0)
+void TPrincipal::carregamentoBadlist(TDocumentoRemoto& dados, const QString&) {
+    if (dados.vazio)
         return;
-    definirListaBadURLs(Texto::linhas(dados.readAll()));
+    definirListaBadURLs(dados.regras);
 }

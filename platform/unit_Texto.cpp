@@ -1,5 +1,11 @@
 #include "platform/unit_Texto.h"
 
+namespace {
+
+const QByteArray bomUtf8 = QByteArrayLiteral("\xEF\xBB\xBF");
+
+} // namespace
+
 namespace Texto {
 
 QStringList linhas(const QByteArray& bytes) {
@@ -12,6 +18,21 @@ QStringList linhas(const QByteArray& bytes) {
     if (!resultado.isEmpty() && resultado.last().isEmpty())
         resultado.removeLast();
     return resultado;
+}
+
+// Line ends are ASCII bytes, which never occur inside another UTF-8 character.
+qsizetype contarLinhas(const QByteArray& bytes) {
+    const QByteArrayView texto = bytes.startsWith(bomUtf8) ? QByteArrayView(bytes).sliced(3) : bytes;
+    if (texto.isEmpty())
+        return 0;
+    qsizetype quebras = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const bool fimCrLf = texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n';
+        if ((texto[i] == '\r' && !fimCrLf) || texto[i] == '\n')
+            ++quebras;
+    }
+    const char ultimo = texto.back();
+    return quebras + (ultimo == '\r' || ultimo == '\n' ? 0 : 1);
 }
 
 QString apararPontas(const QString& texto, bool (*descartar)(QChar)) {

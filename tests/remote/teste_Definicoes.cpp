@@ -60,6 +60,10 @@ TEST(DocumentoDefinicoes, Linhas) {
     EXPECT_EQ(Texto::linhas("x\n\xEF\xBB\xBF"
                             "y"),
               QStringList({"x", QChar(0xFEFF) + QStringLiteral("y")}));
+    for (const QByteArray texto : {"", "\xEF\xBB\xBF", "\n", "a", "a\r", "a\r\n\r\n", "\r\r\n\n",
+                                   "\xEF\xBB\xBF\nb", "a\n\xC3\rb\xFF\r\nc"})
+        EXPECT_EQ(Texto::contarLinhas(texto), Texto::linhas(texto).size())
+            << texto.toPercentEncoding().data();
 }
 
 TEST(DocumentoDefinicoes, Valores) {
@@ -118,6 +122,53 @@ TEST(Definicoes, VersaoNaoInteiraAindaBuscaAListaRuim) {
     EXPECT_EQ(principal.listaBadURLs, QStringList({"um", "", "dois"}));
     EXPECT_TRUE(programa.teste.mensagens->mostradas.isEmpty());
     EXPECT_TRUE(principal.textoVersao->toPlainText().startsWith(programa.textoSobreAtualizado() + "\n"));
+}
+
+// 400 MB declared and never sent: refused at the headers, so the fallback
+// document is fetched at once.
+TEST(Definicoes, DocumentoDeclaradoGrandeDemaisContaComoFalha) {
+    TPrograma programa("");
+    programa.servidor.rota("/def", TRespostaLocal{.tamanhoDeclarado = 400'000'000});
+    programa.servidor.rota("/reserva", TRespostaLocal{200, "versao=601"});
+    EXPECT_EQ(programa.iniciar().qlDef, QStringList({"versao=601"}));
+    TPrograma noLimite(QByteArray(TDocumentoRemoto::tamanhoMaximoDefinicoes - 11, '#') + "\nversao=601");
+    EXPECT_EQ(noLimite.iniciar().qlDef.value(1), "versao=601");
+    EXPECT_EQ(noLimite.caminhosPedidos(), QByteArrayList({"/def"}));
+}
+
+// A list over a cap is refused whole: declared too long, grown too long
+// without a declared length, or with too many entries.
+TEST(Definicoes, ListaRuimAlemDosLimitesNaoEAceita) {
+    const qint64 tamanho = TDocumentoRemoto::tamanhoMaximoListaBadURLs;
+    const qsizetype entradas = TDocumentoRemoto::maxEntradasListaBadURLs;
+    const TRespostaLocal casos[] = {
+        {.tamanhoDeclarado = tamanho + 1},
+        {.corpo = QByteArray(tamanho + 1, 'a'), .emPartes = true},
+        {.corpo = QByteArray("x\\.com\n").repeated(entradas) + "a"},
+    };
+    for (const TRespostaLocal& lista : casos) {
+        TPrograma programa("");
+        programa.servidor.rota("/def",
+                               TRespostaLocal{200, "badlist=" + programa.servidor.url("/bad").toUtf8()});
+        programa.servidor.rota("/bad", lista);
+        EXPECT_TRUE(programa.iniciar().listaBadURLs.isEmpty());
+        EXPECT_EQ(programa.servidor.contar("/bad"), 1);
+    }
+}
+
+// The list at its entry cap arrives compiled: its last entry judges at once.
+TEST(Definicoes, ListaRuimNoLimiteChegaCompilada) {
+    QByteArray lista;
+    for (qsizetype i = 0; i < TDocumentoRemoto::maxEntradasListaBadURLs; ++i)
+        lista += "site" + QByteArray::number(i) + "\\.com\r\n";
+    TPrograma programa("");
+    programa.servidor.rota("/def", TRespostaLocal{200, "badlist=" + programa.servidor.url("/bad").toUtf8()});
+    programa.servidor.rota("/bad", TRespostaLocal{200, lista});
+    TPrincipal& principal = programa.iniciar();
+    ASSERT_EQ(principal.listaBadURLs.size(), TDocumentoRemoto::maxEntradasListaBadURLs);
+    EXPECT_EQ(principal.listaBadURLs.last(), "site49999\\.com");
+    EXPECT_TRUE(principal.verificarBadURL("http://site49999.com/", "http://site49999.com/", {}));
+    EXPECT_FALSE(principal.verificarBadURL("http://site49999xcom/", "http://site49999xcom/", {}));
 }
 
 TEST(Definicoes, BadlistVaziaNaoIniciaDownload) {
