@@ -109,9 +109,7 @@ TClienteHttp::TDesfecho TClienteHttp::transferir(const QByteArray& endereco, QBy
     corpo_ = nullptr;
     if (parado_)
         return TDesfecho::parado;
-    // A redirect is complete with its headers; its body is not read.
-    const bool completa = codigo == CURLE_OK || ehRedirecionamento();
-    return cabecalhosEntregues_ && completa ? TDesfecho::concluido : TDesfecho::falhou;
+    return cabecalhosEntregues_ && codigo == CURLE_OK ? TDesfecho::concluido : TDesfecho::falhou;
 }
 
 bool TClienteHttp::sucessoFinal(QByteArray& corpo) const {
@@ -166,6 +164,7 @@ bool TClienteHttp::lerCabecalho(const QByteArray& linhaBruta) {
     const QByteArray linha = linhaBruta.trimmed();
     if (linha.startsWith("HTTP/")) {
         cabecalhos_ = {};
+        tamanhoLido_ = 0;
         cabecalhos_.status = linha.split(' ').value(1).toInt();
         cabecalhosEntregues_ = false;
         return true;
@@ -204,13 +203,16 @@ bool TClienteHttp::entregarCabecalhos() {
         if (parado_)
             return false;
     }
-    // A redirect's body is never read, whatever it declares.
-    return ehRedirecionamento() || cabecalhos_.contentLength <= limites_.corpoMaximo;
+    return cabecalhos_.contentLength <= limites_.corpoMaximo;
 }
 
+// A redirect's body is read past: curl resolves the Location only for a
+// response received whole.
 size_t TClienteHttp::lerCorpo(const char* dados, size_t tamanho) {
-    if (ehRedirecionamento() || corpo_->size() + static_cast<qint64>(tamanho) > limites_.corpoMaximo)
+    tamanhoLido_ += static_cast<qint64>(tamanho);
+    if (tamanhoLido_ > limites_.corpoMaximo)
         return 0;
-    corpo_->append(dados, static_cast<qsizetype>(tamanho));
+    if (!ehRedirecionamento())
+        corpo_->append(dados, static_cast<qsizetype>(tamanho));
     return tamanho;
 }

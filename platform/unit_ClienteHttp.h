@@ -89,5 +89,6 @@ private:
     TCabecalhosHttp cabecalhos_;
     bool cabecalhosEntregues_ = false;
     bool parado_ = false;
+    qint64 tamanhoLido_ = 0; // of the response's body, a redirect's included
     QByteArray* corpo_ = nullptr;
 };

@@ -52,10 +52,13 @@ TEST_F(VerificadorURL, PaginaSemRedirecionamentoEPrefixoHttp) {
     EXPECT_EQ(verificar(maiusculas), QStringList{maiusculas + " | " + maiusculas + " | Olá, mundo"});
 }
 
-// The relative target is reported as given, and still followed correctly.
+// The relative target is reported as given, and still followed correctly; a
+// redirect with a body, as most servers send, is followed too.
 TEST_F(VerificadorURL, CadaRedirecionamentoAntesDeSerSeguido) {
     servidor.rota("/curto", TRespostaLocal::redirecionar("meio"));
-    servidor.rota("/meio", TRespostaLocal::redirecionar(servidor.url("/final").toUtf8(), 301));
+    TRespostaLocal comCorpo = TRespostaLocal::redirecionar(servidor.url("/final").toUtf8(), 301);
+    comCorpo.corpo = "<html><title>301 Moved Permanently</title></html>";
+    servidor.rota("/meio", comCorpo);
     servidor.rota("/final", TRespostaLocal{200, "<title>Fim</title>"});
     const QString inicio = servidor.url("/curto");
     EXPECT_EQ(verificar(inicio), QStringList({"meio | " + inicio + " | ", entrega("/final", "/curto"),
