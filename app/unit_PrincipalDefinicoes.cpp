@@ -2,26 +2,12 @@
 #include "app/unit_Principal.h"
 
 #include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_URLLoader.h"
 #include "settings/unit_Idioma.h"
 
 #include <QBuffer>
 #include <QPlainTextEdit>
-
-namespace {
-
-// A decimal integer with an optional sign, nothing around it.
-int converterInteiro(const QString& texto) {
-    bool valido = !texto.isEmpty() && !texto.front().isSpace() && !texto.back().isSpace();
-    const int numero = valido ? texto.toInt(&valido, 10) : 0;
-    if (!valido)
-        throw EConversao(QStringLiteral("'%1' is not a valid integer value").arg(texto));
-    return numero;
-}
-
-} // namespace
 
 // The document is prepared on the worker and destroyed there with the loader,
 // together with whatever the handler swapped out of the window.
@@ -49,7 +35,7 @@ void TPrincipal::carregamentoQLDef(TDocumentoRemoto& dados, const QString& url) 
     const QString badlist = TDefinicoes::valor(qlDef, QStringLiteral("badlist"));
     if (!badlist.isEmpty())
         iniciarCarregamento(badlist, TDocumentoRemoto::TTipo::listaBadURLs, &TPrincipal::carregamentoBadlist);
-    if (converterInteiro(TDefinicoes::valor(qlDef, QStringLiteral("versao"))) <= Constantes::versaoNumero)
+    if (TDefinicoes::inteiro(TDefinicoes::valor(qlDef, QStringLiteral("versao"))) <= Constantes::versaoNumero)
         return;
     avisarAtualizacao(TDefinicoes::valor(qlDef, QStringLiteral("versaoStr")),
                       TDefinicoes::valor(qlDef, QStringLiteral("atualizacao")));

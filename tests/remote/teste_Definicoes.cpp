@@ -1,5 +1,6 @@
 #include "app/unit_Principal.h"
 #include "linkguard/unit_VerificadorURL.h"
+#include "platform/unit_Erros.h"
 #include "platform/unit_Texto.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_Trabalhador.h"
@@ -74,6 +75,36 @@ TEST(DocumentoDefinicoes, Valores) {
     EXPECT_EQ(TDefinicoes::valor(documento, "super_desativarVL"), "1 ");
     EXPECT_EQ(TDefinicoes::valor(documento, "x "), " y=z");
     EXPECT_EQ(TDefinicoes::valor(documento, "ausente"), "");
+}
+
+TEST(DocumentoDefinicoes, InteiroSoDoTextoDecimalInteiro) {
+    for (const auto& [texto, numero] :
+         {std::pair{"602", 602}, {"+602", 602}, {"-5", -5}, {"0601", 601}, {"2147483647", 2147483647}}) {
+        EXPECT_EQ(TDefinicoes::inteiro(QString::fromLatin1(texto)), numero) << texto;
+    }
+    const QString invalidos[] = {QString::fromLatin1("602\0abc", 7),
+                                 "",
+                                 "+",
+                                 "602 ",
+                                 " 602",
+                                 "6 02",
+                                 "602abc",
+                                 "0x25A",
+                                 "6.02",
+                                 "2147483648",
+                                 "--5",
+                                 QStringLiteral("\uFF16\uFF10\uFF12")};
+    for (const QString& texto : invalidos)
+        EXPECT_THROW(TDefinicoes::inteiro(texto), EConversao) << texto.toStdString();
+}
+
+// A NUL inside the version stops nothing but the notice: the rest of the
+// document still counts.
+TEST(Definicoes, VersaoComNulNaoAvisa) {
+    TPrograma programa(QByteArray("versao=602\0abc\nsuper_desativarVL=1", 34));
+    TPrincipal& principal = programa.iniciar();
+    EXPECT_TRUE(programa.teste.mensagens->mostradas.isEmpty());
+    EXPECT_EQ(TDefinicoes::valor(principal.qlDef, "super_desativarVL"), "1");
 }
 
 TEST(Definicoes, AvisoSoParaVersaoMaiorQueADoPrograma) {
