@@ -106,7 +106,9 @@ public:
     void btnConfigClick();
     void btnKestrumClick();
     void btnYouTubeClick();
-    void abrirURL(const QString& URL);
+    // Hands a web address (absolute http or https) to the desktop; false,
+    // with nothing opened, for anything else.
+    bool abrirURL(const QString& URL);
 
     // Full screen.
     void modoFullscreen();

@@ -42,13 +42,16 @@ void TPrincipal::carregamentoQLDef(TDocumentoRemoto& dados, const QString& url) 
 }
 
 // Yes opens the new version and ends the program without the close
-// question; No keeps the program running with the outdated about line.
+// question; No keeps the program running with the outdated about line. So
+// does Yes with an address that may not be opened, after saying so.
 void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atualizacao) {
     const QString aviso = idioma->get(QStringLiteral("Mensagem.atualizacaoDisponivel"), {versaoStr});
     if (servicos.mensagens->perguntarInformando(aviso)) {
-        abrirURL(atualizacao);
-        servicos.encerramento->encerrarAgora();
-        return;
+        if (abrirURL(atualizacao)) {
+            servicos.encerramento->encerrarAgora();
+            return;
+        }
+        servicos.mensagens->avisarErro(idioma->get(QStringLiteral("Mensagem.enderecoInvalido")));
     }
     QString texto =
         idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"), {versaoStr, atualizacao}) +

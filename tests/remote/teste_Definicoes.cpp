@@ -131,15 +131,35 @@ TEST(Definicoes, RecusarDeixaALinhaDesatualizadaEANota) {
     EXPECT_EQ(programa.teste.encerramento->vezes, 0);
 }
 
-TEST(Definicoes, AceitarAbreSoEnderecoWebEEncerraSemPerguntar) {
-    for (const auto& [atualizacao, aberto] :
-         {std::pair{"https://novo.example/q6", true}, {"file:///bin/sh", false}}) {
-        TPrograma programa(QByteArray("versao=700\natualizacao=") + atualizacao);
-        programa.teste.mensagens->respostas = {true};
-        programa.iniciar();
-        EXPECT_EQ(programa.teste.shell->abertos, aberto ? QStringList{atualizacao} : QStringList{});
-        EXPECT_EQ(programa.teste.encerramento->vezes, 1);
-        EXPECT_EQ(programa.teste.mensagens->mostradas.size(), 1); // no close question
+TEST(Definicoes, AceitarAbreOEnderecoEEncerraSemPerguntar) {
+    TPrograma programa("versao=700\natualizacao=https://novo.example/q6");
+    programa.teste.mensagens->respostas = {true};
+    programa.iniciar();
+    EXPECT_EQ(programa.teste.shell->abertos, QStringList{"https://novo.example/q6"});
+    EXPECT_EQ(programa.teste.encerramento->vezes, 1);
+    EXPECT_EQ(programa.teste.mensagens->mostradas.size(), 1); // no close question
+}
+
+// An address that may not be opened: nothing opened, the user told in the
+// interface language, the program running on with the outdated about line.
+TEST(Definicoes, AceitarComEnderecoQueNaoPodeSerAbertoAvisaESegue) {
+    for (const QString idioma : {"PT", "EN"}) {
+        for (const char* atualizacao : {"file:///bin/sh", "", "novo.example/q6"}) {
+            TPrograma programa(QByteArray("versao=700\nversaoStr=7.0\natualizacao=") + atualizacao);
+            programa.teste.mensagens->respostas = {true};
+            programa.teste.escreverConfig("[Quillet]\nprimeiroUso=0\nidioma=" + idioma.toLatin1() + "\n");
+            TPrincipal& principal = programa.iniciar();
+            EXPECT_TRUE(programa.teste.shell->abertos.isEmpty()) << atualizacao;
+            EXPECT_EQ(programa.teste.encerramento->vezes, 0) << atualizacao;
+            ASSERT_EQ(programa.teste.mensagens->mostradas.size(), 2) << atualizacao;
+            const auto& aviso = programa.teste.mensagens->mostradas[1];
+            EXPECT_EQ(aviso.tipo, "erro");
+            EXPECT_EQ(aviso.texto, principal.idioma->get(QStringLiteral("Mensagem.enderecoInvalido")));
+            EXPECT_FALSE(aviso.texto.startsWith(QLatin1Char('$'))) << idioma.toStdString();
+            EXPECT_TRUE(principal.textoVersao->toPlainText().startsWith(
+                principal.idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"),
+                                      {"7.0", QString::fromLatin1(atualizacao)})));
+        }
     }
 }
 
