@@ -11,8 +11,10 @@
 struct TDocumentoRemoto {
     enum class TTipo { definicoes, listaBadURLs };
 
-    // The definitions document holds a handful of short lines.
-    static constexpr qint64 tamanhoMaximoDefinicoes = 64 * 1024;
+    // The definitions document holds a handful of short lines. Its values are
+    // shown in the update notice and the about text, whose layout costs the
+    // UI thread about 3 ms per KiB.
+    static constexpr qint64 tamanhoMaximoDefinicoes = 4 * 1024;
     // The bad-site list may hold tens of thousands of host patterns of a few
     // dozen bytes each; every entry is compiled and tried at each judgement.
     static constexpr qint64 tamanhoMaximoListaBadURLs = 4 * 1024 * 1024;
