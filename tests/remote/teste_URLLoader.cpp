@@ -60,16 +60,6 @@ TEST_F(URLLoader, FalhasECorpoVazioDaoStreamVazio) {
         EXPECT_EQ(baixar(servidor.url(caminho)), QByteArray()) << caminho.data();
 }
 
-// The server declares 400 MB and never sends a byte of them: the download
-// fails at the headers rather than waiting for the body.
-TEST_F(URLLoader, TamanhoDeclaradoAcimaDoLimiteFalhaNosCabecalhos) {
-    limites.corpoMaximo = 64 * 1024;
-    servidor.rota("/enorme", TRespostaLocal{.tamanhoDeclarado = 400'000'000});
-    servidor.rota("/exato", TRespostaLocal{.corpo = QByteArray(64 * 1024, 'a')});
-    EXPECT_EQ(baixar(servidor.url("/enorme")), QByteArray());
-    EXPECT_EQ(baixar(servidor.url("/exato")).size(), 64 * 1024);
-}
-
 // The preparation runs on the worker, only for a body that arrived; an error
 // in it gives the handler an empty stream.
 TEST_F(URLLoader, PreparoNoTrabalhadorAntesDaEntrega) {
