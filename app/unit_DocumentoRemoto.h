@@ -28,7 +28,7 @@ struct TDocumentoRemoto {
     // than allowed.
     void preparar(TTipo tipo, const QByteArray& corpo);
 
-    bool vazio = true; // nothing was prepared: the download failed or brought nothing
+    bool vazio = true; // nothing was prepared: the download failed, brought nothing or was refused
     QStringList linhas;
     TRegrasLinks regras; // the compiled bad-site list; empty for the definitions
 };
