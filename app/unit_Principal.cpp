@@ -234,7 +234,8 @@ void TPrincipal::FormCreate() {
 
     servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
     listaBadURLs.clear();
-    iniciarCarregamento(servicos.enderecos.definicoesPrimaria, &TPrincipal::carregamentoQLDef);
+    iniciarCarregamento(servicos.enderecos.definicoesPrimaria, TDocumentoRemoto::TTipo::definicoes,
+                        &TPrincipal::carregamentoQLDef);
     listaURLsTestadas.clear();
     AnimLogo->start();
     primeiroUso();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/unit_DocumentoRemoto.h"
 #include "app/unit_OcultarHomeCallback.h"
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
@@ -13,7 +14,6 @@
 #include <memory>
 
 class EArquivo;
-class QBuffer;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -107,7 +107,9 @@ public:
     void btnConfigClick();
     void btnKestrumClick();
     void btnYouTubeClick();
-    void abrirURL(const QString& URL);
+    // Hands a web address (absolute http or https) to the desktop; false,
+    // with nothing opened, for anything else.
+    bool abrirURL(const QString& URL);
 
     // Full screen.
     void modoFullscreen();
@@ -134,17 +136,19 @@ public:
     void WMDrawClipboard();
     bool verificarBadURL(QString url, QString urlOriginal, const QString& titulo);
     void mostrarProtetor();
-    // Replaces `listaBadURLs` and compiles its entries for the judgements to come.
-    void definirListaBadURLs(const QStringList& lista);
+    // Takes the compiled bad-site list for the judgements to come, and its
+    // entries into `listaBadURLs`, by a swap: `regras` gets the old rules.
+    void definirListaBadURLs(TRegrasLinks& regras);
     // Brings the main window to the foreground, in front of other programs.
     virtual void trazerParaPrimeiroPlano();
     // Follows `url` on a worker; every address it reaches is added to
     // listaURLsTestadas and judged, the final one with its page title.
     virtual void iniciarVerificador(const QString& url);
 
-    // Remote definitions.
-    void carregamentoQLDef(QBuffer& data, const QString& url);
-    void carregamentoBadlist(QBuffer& data, const QString& url);
+    // Remote definitions: the handlers of the downloads, with the document
+    // made ready on the loader's worker (`vazio` when the download failed).
+    void carregamentoQLDef(TDocumentoRemoto& data, const QString& url);
+    void carregamentoBadlist(TDocumentoRemoto& data, const QString& url);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -176,8 +180,10 @@ private:
 
     // The compiled form of `listaBadURLs`.
     TRegrasLinks regrasLinks_;
-    // Downloads `url` on a worker and hands the document to `tratador`.
-    void iniciarCarregamento(const QString& url, void (TPrincipal::*tratador)(QBuffer&, const QString&));
+    // Downloads `url` on a worker, prepares it there as a document of kind
+    // `tipo` and hands it to `tratador`.
+    void iniciarCarregamento(const QString& url, TDocumentoRemoto::TTipo tipo,
+                             void (TPrincipal::*tratador)(TDocumentoRemoto&, const QString&));
     void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);
 
     // The pending action taken over by the running transition at its first tick.

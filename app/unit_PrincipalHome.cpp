@@ -127,11 +127,12 @@ void TPrincipal::btnYouTubeClick() {
 
 // Only web addresses reach the desktop: an address from a remote document
 // must never make it run a local file or another scheme's handler.
-void TPrincipal::abrirURL(const QString& URL) {
+bool TPrincipal::abrirURL(const QString& URL) {
     const QUrl endereco(URL, QUrl::StrictMode);
     const QString esquema = endereco.scheme().toLower();
     if (!endereco.isValid() || endereco.host().isEmpty() ||
         (esquema != QLatin1String("http") && esquema != QLatin1String("https")))
-        return;
+        return false;
     servicos.shell->abrir(URL);
+    return true;
 }

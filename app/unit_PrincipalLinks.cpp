@@ -50,9 +50,9 @@ bool TPrincipal::velmoraComFoco() const {
     return frameVelmora && frameVelmora->isVisible() && frameVelmora->Flash && frameVelmora->Flash->Focused();
 }
 
-void TPrincipal::definirListaBadURLs(const QStringList& lista) {
-    listaBadURLs = lista;
-    regrasLinks_.definirLista(listaBadURLs);
+void TPrincipal::definirListaBadURLs(TRegrasLinks& regras) {
+    std::swap(regrasLinks_, regras);
+    listaBadURLs = regrasLinks_.lista();
 }
 
 bool TPrincipal::verificarBadURL(QString url, QString urlOriginal, const QString& titulo) {

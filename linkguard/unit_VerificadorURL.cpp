@@ -2,17 +2,11 @@
 
 #include "platform/unit_Texto.h"
 
-using namespace std::chrono_literals;
-
 namespace {
 
 const QString prefixoHttp = QStringLiteral("http://");
 const QString tituloInicio = QStringLiteral("<title>");
 const QString tituloFim = QStringLiteral("</title>");
-
-// Bounds the program sets beyond the size rule: a page must answer in time and
-// a body of undeclared length is cut like a declared one.
-const TLimitesHttp limitesVerificador{10s, 30s, TVerificadorURL::tamanhoMaximo};
 
 // The text between the first "<title>" and the first "</title>", taken by
 // position alone: with no "<title>" it starts where a tag found at -1 would end.
@@ -30,8 +24,7 @@ QString extrairTitulo(const QString& pagina) {
 
 TVerificadorURL::TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega)
     : TTrabalhador(vida), url(_URL.startsWith(prefixoHttp, Qt::CaseInsensitive) ? _URL : prefixoHttp + _URL),
-      http(std::make_unique<TClienteHttp>(limitesVerificador,
-                                          TClienteHttp::TRegraSucesso::tambemRedirecionamentoFinal)),
+      http(std::make_unique<TClienteHttp>(limites, TClienteHttp::TRegraSucesso::tambemRedirecionamentoFinal)),
       entrega_(std::move(entrega)) {
     http->onRedirect = [this](const QString& destino) { onRedirect(destino); };
     http->onHeadersAvailable = [this](const TCabecalhosHttp& cabecalhos) {

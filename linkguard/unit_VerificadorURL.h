@@ -20,6 +20,15 @@ class TVerificadorURL final : public TTrabalhador {
 public:
     static constexpr qint64 tamanhoMaximo = 1'000'000;
 
+    // Bounds of a verifier's GET, read when it is created: a page must answer
+    // in time, a body of undeclared length is refused beyond the size rule,
+    // and the link, typed by someone else, never leads into the user's machine
+    // or network.
+    static inline TLimitesHttp limites{.conexao = std::chrono::seconds(10),
+                                       .total = std::chrono::seconds(30),
+                                       .corpoMaximo = tamanhoMaximo,
+                                       .apenasEnderecosPublicos = true};
+
     // `_URL` gets "http://" in front unless it already begins with it (in any
     // letter case). `entrega` runs only while `vida` lives.
     TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega);

@@ -23,6 +23,10 @@ void TCaixasMensagemQt::avisarErro(const QString& texto) {
 QMessageBox::StandardButton TCaixasMensagemQt::mostrar(QMessageBox::Icon icone, const QString& texto,
                                                        QMessageBox::StandardButtons botoes) {
     QMessageBox caixa(icone, Constantes::titulo, texto, botoes, QApplication::activeWindow());
+    // Texts carry values from the network (the version in the update notice):
+    // shown as they are, never as rich text, whose layout a hostile text (deeply
+    // nested tables) can make endless.
+    caixa.setTextFormat(Qt::PlainText);
     // A Yes/No box has no other way out than its two buttons.
     if (botoes.testFlag(QMessageBox::No))
         caixa.setEscapeButton(nullptr);

@@ -1,10 +1,12 @@
 #include "platform/unit_ClienteHttp.h"
 
 #include "platform/unit_Constantes.h"
+#include "platform/unit_EnderecoIp.h"
 
 #include <QElapsedTimer>
 #include <QUrl>
 #include <mutex>
+#include <sys/socket.h>
 
 using namespace std::chrono_literals;
 
@@ -50,6 +52,10 @@ TClienteHttp::TClienteHttp(const TLimitesHttp& limites, TRegraSucesso regra)
     curl_easy_setopt(curl_, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &TClienteHttp::aoCorpo);
     curl_easy_setopt(curl_, CURLOPT_WRITEDATA, this);
+    if (limites_.apenasEnderecosPublicos) {
+        curl_easy_setopt(curl_, CURLOPT_OPENSOCKETFUNCTION, &TClienteHttp::abrirSocket);
+        curl_easy_setopt(curl_, CURLOPT_OPENSOCKETDATA, this);
+    }
 }
 
 TClienteHttp::~TClienteHttp() {
@@ -103,9 +109,7 @@ TClienteHttp::TDesfecho TClienteHttp::transferir(const QByteArray& endereco, QBy
     corpo_ = nullptr;
     if (parado_)
         return TDesfecho::parado;
-    // A redirect is complete with its headers; its body is not read.
-    const bool completa = codigo == CURLE_OK || ehRedirecionamento();
-    return cabecalhosEntregues_ && completa ? TDesfecho::concluido : TDesfecho::falhou;
+    return cabecalhosEntregues_ && codigo == CURLE_OK ? TDesfecho::concluido : TDesfecho::falhou;
 }
 
 bool TClienteHttp::sucessoFinal(QByteArray& corpo) const {
@@ -130,6 +134,21 @@ QByteArray TClienteHttp::destinoRedirecionamento() const {
     return QByteArray(destino);
 }
 
+// Every connection curl makes goes through here with the address it is about
+// to connect to, after names are resolved: refused, curl tries the name's
+// next address, if any, and otherwise fails the transfer.
+curl_socket_t TClienteHttp::abrirSocket(void* cliente, curlsocktype, curl_sockaddr* endereco) {
+    if (!static_cast<TClienteHttp*>(cliente)->podeConectar(*endereco))
+        return CURL_SOCKET_BAD;
+    return socket(endereco->family, endereco->socktype | SOCK_CLOEXEC, endereco->protocol);
+}
+
+bool TClienteHttp::podeConectar(const curl_sockaddr& endereco) const {
+    const std::optional<TEnderecoIp> ip = TEnderecoIp::deSocket(&endereco.addr, endereco.addrlen);
+    return ip && (ip->ehPublico() ||
+                  (!limites_.destinoPermitido.isEmpty() && ip->destino() == limites_.destinoPermitido));
+}
+
 size_t TClienteHttp::aoCabecalho(char* dados, size_t tamanho, size_t quantidade, void* cliente) {
     const size_t total = tamanho * quantidade;
     const QByteArray linha(dados, static_cast<qsizetype>(total));
@@ -145,6 +164,7 @@ bool TClienteHttp::lerCabecalho(const QByteArray& linhaBruta) {
     const QByteArray linha = linhaBruta.trimmed();
     if (linha.startsWith("HTTP/")) {
         cabecalhos_ = {};
+        tamanhoLido_ = 0;
         cabecalhos_.status = linha.split(' ').value(1).toInt();
         cabecalhosEntregues_ = false;
         return true;
@@ -174,22 +194,25 @@ bool TClienteHttp::entregarCabecalhos() {
     if (cabecalhosEntregues_ || cabecalhos_.status < 200)
         return true;
     cabecalhosEntregues_ = true;
-    if (!onHeadersAvailable)
-        return true;
-    try {
-        parado_ = !onHeadersAvailable(cabecalhos_);
-        return !parado_;
-    } catch (...) {
-        return false;
+    if (onHeadersAvailable) {
+        try {
+            parado_ = !onHeadersAvailable(cabecalhos_);
+        } catch (...) {
+            return false;
+        }
+        if (parado_)
+            return false;
     }
+    return cabecalhos_.contentLength <= limites_.corpoMaximo;
 }
 
+// A redirect's body is read past: curl resolves the Location only for a
+// response received whole.
 size_t TClienteHttp::lerCorpo(const char* dados, size_t tamanho) {
-    if (ehRedirecionamento())
+    tamanhoLido_ += static_cast<qint64>(tamanho);
+    if (tamanhoLido_ > limites_.corpoMaximo)
         return 0;
-    const bool semTamanho = cabecalhos_.contentLength < 0;
-    if (semTamanho && corpo_->size() + static_cast<qint64>(tamanho) > limites_.corpoSemTamanho)
-        return 0;
-    corpo_->append(dados, static_cast<qsizetype>(tamanho));
+    if (!ehRedirecionamento())
+        corpo_->append(dados, static_cast<qsizetype>(tamanho));
     return tamanho;
 }

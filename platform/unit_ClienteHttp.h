@@ -11,8 +11,18 @@ struct TLimitesHttp {
     std::chrono::milliseconds conexao{10'000};
     // The whole GET with its redirects; the time spent in the redirect event is not counted.
     std::chrono::milliseconds total{60'000};
-    // A body whose length the response does not declare may be at most this long.
-    qint64 corpoSemTamanho = 10 * 1024 * 1024;
+    // A body may be at most this long: a longer declared length fails the GET
+    // at its headers (after the headers event), before any of the body is
+    // read; a body of undeclared length fails it when it grows past the cap.
+    qint64 corpoMaximo = 10 * 1024 * 1024;
+    // Connections only to public addresses, never into this machine or its
+    // networks, whether a link names such an address, a name resolves to it or
+    // a redirect leads there. The address actually connected to is checked; a
+    // refused one fails the GET like one that does not answer.
+    bool apenasEnderecosPublicos = false;
+    // The one address and port let through all the same ("127.0.0.1:8080",
+    // "[::1]:8080"): a test server on this machine.
+    QString destinoPermitido{};
 };
 
 // What a response's headers say, as soon as they have been read.
@@ -62,6 +72,8 @@ private:
     bool ehRedirecionamento() const;
     QByteArray destinoRedirecionamento() const;
 
+    static curl_socket_t abrirSocket(void* cliente, curlsocktype proposito, curl_sockaddr* endereco);
+    bool podeConectar(const curl_sockaddr& endereco) const;
     static size_t aoCabecalho(char* dados, size_t tamanho, size_t quantidade, void* cliente);
     static size_t aoCorpo(char* dados, size_t tamanho, size_t quantidade, void* cliente);
     bool lerCabecalho(const QByteArray& linha);
@@ -77,5 +89,6 @@ private:
     TCabecalhosHttp cabecalhos_;
     bool cabecalhosEntregues_ = false;
     bool parado_ = false;
+    qint64 tamanhoLido_ = 0; // of the response's body, a redirect's included
     QByteArray* corpo_ = nullptr;
 };

@@ -11,6 +11,8 @@ constexpr std::array<char16_t, 32> windows1252Altos = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+const QByteArray bomUtf8 = QByteArrayLiteral("\xEF\xBB\xBF");
+
 } // namespace
 
 namespace Texto {
@@ -25,6 +27,21 @@ QStringList linhas(const QByteArray& bytes) {
     if (!resultado.isEmpty() && resultado.last().isEmpty())
         resultado.removeLast();
     return resultado;
+}
+
+// Line ends are ASCII bytes, which never occur inside another UTF-8 character.
+qsizetype contarLinhas(const QByteArray& bytes) {
+    const QByteArrayView texto = bytes.startsWith(bomUtf8) ? QByteArrayView(bytes).sliced(3) : bytes;
+    if (texto.isEmpty())
+        return 0;
+    qsizetype quebras = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const bool fimCrLf = texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n';
+        if ((texto[i] == '\r' && !fimCrLf) || texto[i] == '\n')
+            ++quebras;
+    }
+    const char ultimo = texto.back();
+    return quebras + (ultimo == '\r' || ultimo == '\n' ? 0 : 1);
 }
 
 QString apararPontas(const QString& texto, bool (*descartar)(QChar)) {

@@ -10,6 +10,8 @@
 namespace Texto {
 // The lines of the text, without their line ends; a final line end opens no further line.
 QStringList linhas(const QByteArray& bytes);
+// How many lines `linhas` finds in the text, counted without making them.
+qsizetype contarLinhas(const QByteArray& bytes);
 // The text without the characters `descartar` accepts at either end.
 QString apararPontas(const QString& texto, bool (*descartar)(QChar));
 // The text without blanks and control characters (codes up to 32) at either end.

@@ -10,4 +10,8 @@ public:
     // the first "=", compared without regard to letter case; the first line
     // that defines it counts; empty when none does. Nothing is trimmed.
     static QString valor(const QStringList& linhas, const QString& nome);
+    // A value as a whole number: plain decimal digits with an optional sign in
+    // front and nothing else, within the range of `int`; raises EConversao
+    // otherwise.
+    static int inteiro(const QString& valor);
 };

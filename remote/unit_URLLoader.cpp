@@ -2,7 +2,7 @@
 
 #include <QBuffer>
 
-TURLLoader::TURLLoader(const QString& _URL, QObject* vida)
+TURLLoader::TURLLoader(const QString& _URL, const TLimitesHttp& limites, QObject* vida)
     : TTrabalhador(vida),
       http(std::make_unique<TClienteHttp>(limites, TClienteHttp::TRegraSucesso::apenas200s)), url(_URL) {}
 
@@ -12,6 +12,13 @@ TURLLoader::~TURLLoader() = default;
 void TURLLoader::Execute() {
     QByteArray corpo;
     http->Get(url, corpo);
+    if (!corpo.isEmpty() && FonPreparar) {
+        try {
+            FonPreparar(corpo);
+        } catch (...) {
+            corpo.clear();
+        }
+    }
     try {
         entregar([this, &corpo] {
             QBuffer data(&corpo);

@@ -162,11 +162,11 @@ TEST(Home, LinkButtonsOpenOnlyWebAddresses) {
     for (const char* recusado :
          {"file:///etc/passwd", "/usr/bin/xterm", "calc.exe", "javascript:alert(1)", "ftp://example.com/a",
           "mailto:a@example.com", "", "http://", "smb://host/x"})
-        janela->abrirURL(QString::fromLatin1(recusado));
+        EXPECT_FALSE(janela->abrirURL(QString::fromLatin1(recusado))) << recusado;
     EXPECT_TRUE(janela.shell->abertos.isEmpty()) << janela.shell->abertos.join(u' ').toStdString();
 
-    janela->abrirURL(QStringLiteral("https://www.example.com/novo"));
-    janela->abrirURL(QStringLiteral("HTTP://www.example.com/"));
+    EXPECT_TRUE(janela->abrirURL(QStringLiteral("https://www.example.com/novo")));
+    EXPECT_TRUE(janela->abrirURL(QStringLiteral("HTTP://www.example.com/")));
     EXPECT_EQ(janela.shell->abertos.size(), 2);
 }
 

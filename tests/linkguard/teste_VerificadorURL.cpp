@@ -14,8 +14,12 @@ bool verificadoresTerminados() {
     return QTest::qWaitFor([] { return TTrabalhador::ativos() == 0; }, 10'000);
 }
 
+// Against the local server: its one address and port are let through.
 class VerificadorURL : public ::testing::Test {
 protected:
+    VerificadorURL() { TVerificadorURL::limites.destinoPermitido = servidor.destino(); }
+    ~VerificadorURL() override { TVerificadorURL::limites = limitesDoPrograma; }
+
     // Every hand-over of one verifier of `endereco`, as "urlFinal | url | titulo".
     QStringList verificar(const QString& endereco, const std::function<void()>& aoEntregar = {}) {
         QStringList entregas;
@@ -33,6 +37,7 @@ protected:
         return servidor.url(urlFinal) + " | " + servidor.url(url) + " | " + titulo;
     }
 
+    const TLimitesHttp limitesDoPrograma = TVerificadorURL::limites;
     QObject vida;
     TServidorLocal servidor;
 };
@@ -47,10 +52,13 @@ TEST_F(VerificadorURL, PaginaSemRedirecionamentoEPrefixoHttp) {
     EXPECT_EQ(verificar(maiusculas), QStringList{maiusculas + " | " + maiusculas + " | Olá, mundo"});
 }
 
-// The relative target is reported as given, and still followed correctly.
+// The relative target is reported as given, and still followed correctly; a
+// redirect with a body, as most servers send, is followed too.
 TEST_F(VerificadorURL, CadaRedirecionamentoAntesDeSerSeguido) {
     servidor.rota("/curto", TRespostaLocal::redirecionar("meio"));
-    servidor.rota("/meio", TRespostaLocal::redirecionar(servidor.url("/final").toUtf8(), 301));
+    TRespostaLocal comCorpo = TRespostaLocal::redirecionar(servidor.url("/final").toUtf8(), 301);
+    comCorpo.corpo = "<html><title>301 Moved Permanently</title></html>";
+    servidor.rota("/meio", comCorpo);
     servidor.rota("/final", TRespostaLocal{200, "<title>Fim</title>"});
     const QString inicio = servidor.url("/curto");
     EXPECT_EQ(verificar(inicio), QStringList({"meio | " + inicio + " | ", entrega("/final", "/curto"),
@@ -129,4 +137,39 @@ TEST_F(VerificadorURL, ErroNumaEntregaEncerraEmSilencio) {
     EXPECT_EQ(verificar(servidor.url("/final"), falhar).size(), 1);
     TAplicacao::definirTratadorErros({});
     EXPECT_EQ(errosNaAplicacao, 0);
+}
+
+// However the link names this machine, no connection is made and nothing is
+// handed over, as when a host does not answer.
+TEST_F(VerificadorURL, EnderecoDaPropriaMaquinaNaoEContactado) {
+    TVerificadorURL::limites.destinoPermitido.clear();
+    servidor.rota("/pagina", TRespostaLocal{200, "<title>Local</title>"});
+    const QString porta = servidor.destino().section(QLatin1Char(':'), 1);
+    const QStringList enderecos = {
+        servidor.url("/pagina"),
+        "localhost:" + porta + "/pagina",
+        "http://127.1:" + porta + "/pagina",
+        "http://2130706433:" + porta + "/pagina",
+        "http://[::ffff:127.0.0.1]:" + porta + "/pagina",
+        "http://[::1]:" + porta + "/pagina",
+    };
+    for (const QString& endereco : enderecos)
+        EXPECT_EQ(verificar(endereco), QStringList()) << endereco.toStdString();
+    EXPECT_EQ(servidor.conexoesAceitas(), 0);
+}
+
+// The allowed test server redirects into the machine: the redirect is judged
+// as always, its target is never connected to, and no final report follows.
+TEST_F(VerificadorURL, RedirecionamentoParaDentroDaRedeNaoESeguido) {
+    TServidorLocal interno;
+    interno.rota("/segredo", TRespostaLocal{200, "<title>Interno</title>"});
+    const QString metadados = QStringLiteral("http://169.254.169.254/latest/meta-data/");
+    servidor.rota("/para-interno", TRespostaLocal::redirecionar(interno.url("/segredo").toUtf8()));
+    servidor.rota("/para-metadados", TRespostaLocal::redirecionar(metadados.toUtf8()));
+    EXPECT_EQ(verificar(servidor.url("/para-interno")),
+              QStringList{interno.url("/segredo") + " | " + servidor.url("/para-interno") + " | "});
+    EXPECT_EQ(verificar(servidor.url("/para-metadados")),
+              QStringList{metadados + " | " + servidor.url("/para-metadados") + " | "});
+    EXPECT_EQ(interno.conexoesAceitas(), 0);
+    EXPECT_EQ(servidor.conexoesAceitas(), 2);
 }

@@ -62,6 +62,13 @@ protected:
         jogarVelmora();
     }
 
+    // The bad-site list compiled, as it arrives from its download.
+    void definirLista(const QStringList& lista) {
+        TRegrasLinks regras;
+        regras.definirLista(lista);
+        principal->definirListaBadURLs(regras);
+    }
+
     static void escreverArquivo(const QString& caminho, const QByteArray& conteudo) {
         QDir().mkpath(QFileInfo(caminho).path());
         QFile arquivo(caminho);
@@ -116,7 +123,7 @@ TEST_F(VigiaLinks, PortoesFechados) {
     for (const auto& [nome, fechar] : portoes) {
         SCOPED_TRACE(nome);
         abrirJanela();
-        principal->definirListaBadURLs({QStringLiteral("ruim")});
+        definirLista({QStringLiteral("ruim")});
         fechar();
         copiar(QStringLiteral("http://ok.com"));
         copiar(QStringLiteral("http://ruim.com"));
@@ -141,7 +148,7 @@ TEST_F(VigiaLinks, AreaOcupadaTerminaOTratadorComErro) {
 }
 
 TEST_F(VigiaLinks, EnderecoSeguroJulgadoComHttpNaFrente) {
-    principal->definirListaBadURLs({QStringLiteral("^http://seguro\\.com")});
+    definirLista({QStringLiteral("^http://seguro\\.com")});
     copiar(QStringLiteral("https://seguro.com/entrar"));
     EXPECT_TRUE(avisoVisivel());
     EXPECT_EQ(textoURL(), QStringLiteral("http://seguro.com/entrar"));
@@ -151,7 +158,7 @@ TEST_F(VigiaLinks, EnderecoSeguroJulgadoComHttpNaFrente) {
 TEST_F(VigiaLinks, EmailEJulgado) {
     copiar(QStringLiteral("jogador@velmora.com"));
     EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("jogador@velmora.com")});
-    principal->definirListaBadURLs({QStringLiteral("jogador@")});
+    definirLista({QStringLiteral("jogador@")});
     copiar(QStringLiteral("jogador@velmora.com"));
     EXPECT_EQ(textoURL(), QStringLiteral("http://jogador@velmora.com"));
 }
@@ -164,14 +171,14 @@ TEST_F(VigiaLinks, EnderecoJaAlcancadoNaoGanhaOutroVerificador) {
     copiar(QStringLiteral("ja.com/a"));
     EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("ja.com/a")});
     // Still judged locally on every copy.
-    principal->definirListaBadURLs({QStringLiteral("ja\\.com")});
+    definirLista({QStringLiteral("ja\\.com")});
     copiar(QStringLiteral("http://ja.com/a"));
     EXPECT_TRUE(avisoVisivel());
 }
 
 TEST_F(VigiaLinks, EntradaInvalidaFicaDeForaEAProtecaoSegue) {
     testing::internal::CaptureStderr();
-    principal->definirListaBadURLs({QStringLiteral("["), QStringLiteral("nada"), QStringLiteral("ruim")});
+    definirLista({QStringLiteral("["), QStringLiteral("nada"), QStringLiteral("ruim")});
     EXPECT_NE(testing::internal::GetCapturedStderr().find("line 1 left out"), std::string::npos);
     copiar(QStringLiteral("http://ok.com"));
     EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://ok.com")});
@@ -191,7 +198,7 @@ TEST_F(VigiaLinks, ListaHostilNaoPrendeACopiaEOVerificadorSegue) {
     QStringList lista;
     for (int i = 0; i < 10'000; ++i)
         lista << QStringLiteral("(a+)+$") << QStringLiteral("(x+x+)+y");
-    principal->definirListaBadURLs(lista);
+    definirLista(lista);
     const QString endereco = QStringLiteral("http://%1.com/?y=%2-b")
                                  .arg(QString(30, QLatin1Char('x')), QString(30, QLatin1Char('a')));
     testing::internal::CaptureStderr();
@@ -210,7 +217,7 @@ TEST_F(VigiaLinks, ListaPostaDiretoNoCampoTambemValeEAcompanhaMudancas) {
 }
 
 TEST_F(VigiaLinks, TextosDoAviso) {
-    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    definirLista({QStringLiteral("ruim")});
     // Equal once both carry the scheme: the one-address text.
     EXPECT_TRUE(
         principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("http://ruim.com"), {}));
@@ -229,7 +236,7 @@ TEST_F(VigiaLinks, TextosDoAviso) {
 }
 
 TEST_F(VigiaLinks, PrimeiroPlanoConformeOVeredito) {
-    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    definirLista({QStringLiteral("ruim")});
     const QString inicio = QStringLiteral("http://curto.ly/a");
 
     // Keywords: the warning shows, the window is not brought forward.
@@ -251,7 +258,7 @@ TEST_F(VigiaLinks, PrimeiroPlanoConformeOVeredito) {
 }
 
 TEST_F(VigiaLinks, AvisoCobreOJogoSemTransicao) {
-    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    definirLista({QStringLiteral("ruim")});
     copiar(QStringLiteral("http://ruim.com"));
     EXPECT_TRUE(principal->quilletNaFrente());
     EXPECT_TRUE(principal->painelQuillet->alinhado());
@@ -273,7 +280,7 @@ TEST_F(VigiaLinks, AvisoCobreOJogoSemTransicao) {
 }
 
 TEST_F(VigiaLinks, AvisoDuranteASaidaDoPainelTerminaASaidaAntes) {
-    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    definirLista({QStringLiteral("ruim")});
     copiar(QStringLiteral("http://ruim.com"));
     principal->frameProtetor->btnVoltarClick();
     principal->timerOcultarQuilletTimer();
@@ -284,7 +291,7 @@ TEST_F(VigiaLinks, AvisoDuranteASaidaDoPainelTerminaASaidaAntes) {
 }
 
 TEST_F(VigiaLinks, AvisoFicaSobATelaDeConfiguracoes) {
-    principal->definirListaBadURLs({QStringLiteral("ruim")});
+    definirLista({QStringLiteral("ruim")});
     principal->btnConfigClick();
     while (principal->timermostrarQuillet->isActive())
         principal->timermostrarQuilletTimer();

@@ -1,4 +1,6 @@
 #include "app/unit_Principal.h"
+#include "linkguard/unit_VerificadorURL.h"
+#include "platform/unit_Erros.h"
 #include "platform/unit_Texto.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_Trabalhador.h"
@@ -59,6 +61,10 @@ TEST(DocumentoDefinicoes, Linhas) {
     EXPECT_EQ(Texto::linhas("x\n\xEF\xBB\xBF"
                             "y"),
               QStringList({"x", QChar(0xFEFF) + QStringLiteral("y")}));
+    for (const QByteArray texto : {"", "\xEF\xBB\xBF", "\n", "a", "a\r", "a\r\n\r\n", "\r\r\n\n",
+                                   "\xEF\xBB\xBF\nb", "a\n\xC3\rb\xFF\r\nc"})
+        EXPECT_EQ(Texto::contarLinhas(texto), Texto::linhas(texto).size())
+            << texto.toPercentEncoding().data();
 }
 
 TEST(DocumentoDefinicoes, Valores) {
@@ -69,6 +75,36 @@ TEST(DocumentoDefinicoes, Valores) {
     EXPECT_EQ(TDefinicoes::valor(documento, "super_desativarVL"), "1 ");
     EXPECT_EQ(TDefinicoes::valor(documento, "x "), " y=z");
     EXPECT_EQ(TDefinicoes::valor(documento, "ausente"), "");
+}
+
+TEST(DocumentoDefinicoes, InteiroSoDoTextoDecimalInteiro) {
+    for (const auto& [texto, numero] :
+         {std::pair{"602", 602}, {"+602", 602}, {"-5", -5}, {"0601", 601}, {"2147483647", 2147483647}}) {
+        EXPECT_EQ(TDefinicoes::inteiro(QString::fromLatin1(texto)), numero) << texto;
+    }
+    const QString invalidos[] = {QString::fromLatin1("602\0abc", 7),
+                                 "",
+                                 "+",
+                                 "602 ",
+                                 " 602",
+                                 "6 02",
+                                 "602abc",
+                                 "0x25A",
+                                 "6.02",
+                                 "2147483648",
+                                 "--5",
+                                 QStringLiteral("\uFF16\uFF10\uFF12")};
+    for (const QString& texto : invalidos)
+        EXPECT_THROW(TDefinicoes::inteiro(texto), EConversao) << texto.toStdString();
+}
+
+// A NUL inside the version stops nothing but the notice: the rest of the
+// document still counts.
+TEST(Definicoes, VersaoComNulNaoAvisa) {
+    TPrograma programa(QByteArray("versao=602\0abc\nsuper_desativarVL=1", 34));
+    TPrincipal& principal = programa.iniciar();
+    EXPECT_TRUE(programa.teste.mensagens->mostradas.isEmpty());
+    EXPECT_EQ(TDefinicoes::valor(principal.qlDef, "super_desativarVL"), "1");
 }
 
 TEST(Definicoes, AvisoSoParaVersaoMaiorQueADoPrograma) {
@@ -95,15 +131,35 @@ TEST(Definicoes, RecusarDeixaALinhaDesatualizadaEANota) {
     EXPECT_EQ(programa.teste.encerramento->vezes, 0);
 }
 
-TEST(Definicoes, AceitarAbreSoEnderecoWebEEncerraSemPerguntar) {
-    for (const auto& [atualizacao, aberto] :
-         {std::pair{"https://novo.example/q6", true}, {"file:///bin/sh", false}}) {
-        TPrograma programa(QByteArray("versao=700\natualizacao=") + atualizacao);
-        programa.teste.mensagens->respostas = {true};
-        programa.iniciar();
-        EXPECT_EQ(programa.teste.shell->abertos, aberto ? QStringList{atualizacao} : QStringList{});
-        EXPECT_EQ(programa.teste.encerramento->vezes, 1);
-        EXPECT_EQ(programa.teste.mensagens->mostradas.size(), 1); // no close question
+TEST(Definicoes, AceitarAbreOEnderecoEEncerraSemPerguntar) {
+    TPrograma programa("versao=700\natualizacao=https://novo.example/q6");
+    programa.teste.mensagens->respostas = {true};
+    programa.iniciar();
+    EXPECT_EQ(programa.teste.shell->abertos, QStringList{"https://novo.example/q6"});
+    EXPECT_EQ(programa.teste.encerramento->vezes, 1);
+    EXPECT_EQ(programa.teste.mensagens->mostradas.size(), 1); // no close question
+}
+
+// An address that may not be opened: nothing opened, the user told in the
+// interface language, the program running on with the outdated about line.
+TEST(Definicoes, AceitarComEnderecoQueNaoPodeSerAbertoAvisaESegue) {
+    for (const QString idioma : {"PT", "EN"}) {
+        for (const char* atualizacao : {"file:///bin/sh", "", "novo.example/q6"}) {
+            TPrograma programa(QByteArray("versao=700\nversaoStr=7.0\natualizacao=") + atualizacao);
+            programa.teste.mensagens->respostas = {true};
+            programa.teste.escreverConfig("[Quillet]\nprimeiroUso=0\nidioma=" + idioma.toLatin1() + "\n");
+            TPrincipal& principal = programa.iniciar();
+            EXPECT_TRUE(programa.teste.shell->abertos.isEmpty()) << atualizacao;
+            EXPECT_EQ(programa.teste.encerramento->vezes, 0) << atualizacao;
+            ASSERT_EQ(programa.teste.mensagens->mostradas.size(), 2) << atualizacao;
+            const auto& aviso = programa.teste.mensagens->mostradas[1];
+            EXPECT_EQ(aviso.tipo, "erro");
+            EXPECT_EQ(aviso.texto, principal.idioma->get(QStringLiteral("Mensagem.enderecoInvalido")));
+            EXPECT_FALSE(aviso.texto.startsWith(QLatin1Char('$'))) << idioma.toStdString();
+            EXPECT_TRUE(principal.textoVersao->toPlainText().startsWith(
+                principal.idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"),
+                                      {"7.0", QString::fromLatin1(atualizacao)})));
+        }
     }
 }
 
@@ -117,6 +173,53 @@ TEST(Definicoes, VersaoNaoInteiraAindaBuscaAListaRuim) {
     EXPECT_EQ(principal.listaBadURLs, QStringList({"um", "", "dois"}));
     EXPECT_TRUE(programa.teste.mensagens->mostradas.isEmpty());
     EXPECT_TRUE(principal.textoVersao->toPlainText().startsWith(programa.textoSobreAtualizado() + "\n"));
+}
+
+// 400 MB declared and never sent: refused at the headers, so the fallback
+// document is fetched at once.
+TEST(Definicoes, DocumentoDeclaradoGrandeDemaisContaComoFalha) {
+    TPrograma programa("");
+    programa.servidor.rota("/def", TRespostaLocal{.tamanhoDeclarado = 400'000'000});
+    programa.servidor.rota("/reserva", TRespostaLocal{200, "versao=601"});
+    EXPECT_EQ(programa.iniciar().qlDef, QStringList({"versao=601"}));
+    TPrograma noLimite(QByteArray(TDocumentoRemoto::tamanhoMaximoDefinicoes - 11, '#') + "\nversao=601");
+    EXPECT_EQ(noLimite.iniciar().qlDef.value(1), "versao=601");
+    EXPECT_EQ(noLimite.caminhosPedidos(), QByteArrayList({"/def"}));
+}
+
+// A list over a cap is refused whole: declared too long, grown too long
+// without a declared length, or with too many entries.
+TEST(Definicoes, ListaRuimAlemDosLimitesNaoEAceita) {
+    const qint64 tamanho = TDocumentoRemoto::tamanhoMaximoListaBadURLs;
+    const qsizetype entradas = TDocumentoRemoto::maxEntradasListaBadURLs;
+    const TRespostaLocal casos[] = {
+        {.tamanhoDeclarado = tamanho + 1},
+        {.corpo = QByteArray(tamanho + 1, 'a'), .emPartes = true},
+        {.corpo = QByteArray("x\\.com\n").repeated(entradas) + "a"},
+    };
+    for (const TRespostaLocal& lista : casos) {
+        TPrograma programa("");
+        programa.servidor.rota("/def",
+                               TRespostaLocal{200, "badlist=" + programa.servidor.url("/bad").toUtf8()});
+        programa.servidor.rota("/bad", lista);
+        EXPECT_TRUE(programa.iniciar().listaBadURLs.isEmpty());
+        EXPECT_EQ(programa.servidor.contar("/bad"), 1);
+    }
+}
+
+// The list at its entry cap arrives compiled: its last entry judges at once.
+TEST(Definicoes, ListaRuimNoLimiteChegaCompilada) {
+    QByteArray lista;
+    for (qsizetype i = 0; i < TDocumentoRemoto::maxEntradasListaBadURLs; ++i)
+        lista += "site" + QByteArray::number(i) + "\\.com\r\n";
+    TPrograma programa("");
+    programa.servidor.rota("/def", TRespostaLocal{200, "badlist=" + programa.servidor.url("/bad").toUtf8()});
+    programa.servidor.rota("/bad", TRespostaLocal{200, lista});
+    TPrincipal& principal = programa.iniciar();
+    ASSERT_EQ(principal.listaBadURLs.size(), TDocumentoRemoto::maxEntradasListaBadURLs);
+    EXPECT_EQ(principal.listaBadURLs.last(), "site49999\\.com");
+    EXPECT_TRUE(principal.verificarBadURL("http://site1.com/", "http://site1.com/", {}));
+    EXPECT_FALSE(principal.verificarBadURL("http://site1xcom/", "http://site1xcom/", {}));
 }
 
 TEST(Definicoes, BadlistVaziaNaoIniciaDownload) {
@@ -144,7 +247,10 @@ TEST(Definicoes, FecharComTrabalhadoresEmCurso) {
     programa.servidor.rota("/def", documento);
     programa.servidor.rota("/lento", TRespostaLocal{.corpo = "<title>t</title>", .portao = 1});
     programa.principal = std::make_unique<TPrincipal>(std::move(programa.teste.servicos));
+    const TLimitesHttp limitesDoPrograma = TVerificadorURL::limites;
+    TVerificadorURL::limites.destinoPermitido = programa.servidor.destino();
     programa.principal->iniciarVerificador(programa.servidor.url("/lento"));
+    TVerificadorURL::limites = limitesDoPrograma;
     ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 2; }, 10'000));
     programa.principal.reset();
     programa.servidor.abrirPortao(1);

@@ -3,8 +3,10 @@
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -15,27 +17,32 @@ class URLLoader : public ::testing::Test {
 protected:
     void TearDown() override {
         EXPECT_TRUE(QTest::qWaitFor([] { return TTrabalhador::ativos() == 0; }, 10'000));
-        TURLLoader::limites = {};
     }
 
-    void iniciar(const QString& url, TURLLoader_OnComplete tratador) {
-        auto* carregador = new TURLLoader(url, &vida);
+    void iniciar(const QString& url, TURLLoader_OnComplete tratador, TURLLoader_Preparo preparo = {}) {
+        auto* carregador = new TURLLoader(url, limites, &vida);
         carregador->onComplete(std::move(tratador));
+        if (preparo)
+            carregador->onPreparar(std::move(preparo));
         carregador->Start();
     }
 
     // Downloads `url` and returns what the handler read from the current position of its stream.
-    QByteArray baixar(const QString& url) {
+    QByteArray baixar(const QString& url, TURLLoader_Preparo preparo = {}) {
         QList<QPair<QByteArray, QString>> entregas;
-        iniciar(url, [&](QBuffer& data, const QString& urlEntregue) {
-            entregas.append({data.readAll(), urlEntregue});
-        });
+        iniciar(
+            url,
+            [&](QBuffer& data, const QString& urlEntregue) {
+                entregas.append({data.readAll(), urlEntregue});
+            },
+            std::move(preparo));
         EXPECT_TRUE(QTest::qWaitFor([&] { return TTrabalhador::ativos() == 0; }, 10'000));
         EXPECT_EQ(entregas.size(), 1);
         EXPECT_EQ(entregas.value(0).second, url);
         return entregas.value(0).first;
     }
 
+    TLimitesHttp limites;
     QObject vida;
     TServidorLocal servidor;
 };
@@ -43,7 +50,7 @@ protected:
 } // namespace
 
 TEST_F(URLLoader, FalhasECorpoVazioDaoStreamVazio) {
-    TURLLoader::limites = {.total = 300ms, .corpoSemTamanho = 64 * 1024};
+    limites = {.total = 300ms, .corpoMaximo = 64 * 1024};
     servidor.rota("/nao-existe", TRespostaLocal{404, "pagina de erro"});
     servidor.rota("/vazio", TRespostaLocal{200, ""});
     servidor.rota("/ftp", TRespostaLocal::redirecionar("ftp://127.0.0.1/arquivo"));
@@ -51,6 +58,23 @@ TEST_F(URLLoader, FalhasECorpoVazioDaoStreamVazio) {
     servidor.rota("/sem-fim", TRespostaLocal{.semFim = true});
     for (const QByteArray caminho : {"/nao-existe", "/vazio", "/ftp", "/mudo", "/sem-fim"})
         EXPECT_EQ(baixar(servidor.url(caminho)), QByteArray()) << caminho.data();
+}
+
+// The preparation runs on the worker, only for a body that arrived; an error
+// in it gives the handler an empty stream.
+TEST_F(URLLoader, PreparoNoTrabalhadorAntesDaEntrega) {
+    servidor.rota("/doc", TRespostaLocal{200, "corpo"});
+    servidor.rota("/nao-existe", TRespostaLocal{404, "pagina de erro"});
+    QList<QPair<QByteArray, bool>> preparos; // the body, and whether on the UI thread
+    const auto preparar = [&](const QByteArray& corpo) {
+        preparos.append({corpo, QThread::currentThread() == qApp->thread()});
+    };
+    EXPECT_EQ(baixar(servidor.url("/doc"), preparar), "corpo");
+    EXPECT_EQ(baixar(servidor.url("/nao-existe"), preparar), QByteArray());
+    EXPECT_EQ(preparos, (QList<QPair<QByteArray, bool>>{{"corpo", false}}));
+    EXPECT_EQ(baixar(servidor.url("/doc"),
+                     [](const QByteArray&) { throw std::runtime_error("lista longa demais"); }),
+              QByteArray());
 }
 
 TEST_F(URLLoader, RedirecionamentosGuardamOEnderecoOriginal) {

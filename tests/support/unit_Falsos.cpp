@@ -2,6 +2,9 @@
 
 #include "platform/unit_Erros.h"
 
+#include <QDir>
+#include <QFile>
+
 QString TAreaTransferenciaFalsa::lerTexto() {
     if (ocupada)
         throw EErro(QStringLiteral("Cannot open clipboard: Access denied"));
@@ -47,4 +50,11 @@ TServicosTeste::TServicosTeste() {
 
 QString TServicosTeste::pastaDados() const {
     return pastas->pastaDadosUsuario() + QStringLiteral("/Quillet 6/");
+}
+
+void TServicosTeste::escreverConfig(const QByteArray& conteudo) const {
+    QDir().mkpath(pastaDados());
+    QFile arquivo(pastaDados() + QStringLiteral("config.ini"));
+    if (arquivo.open(QIODevice::WriteOnly))
+        arquivo.write(conteudo);
 }

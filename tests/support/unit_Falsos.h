@@ -141,4 +141,6 @@ struct TServicosTeste {
     TServicosTeste();
     // The data folder the main window will use, ending in "/".
     QString pastaDados() const;
+    // Writes the settings file the main window will read.
+    void escreverConfig(const QByteArray& conteudo) const;
 };

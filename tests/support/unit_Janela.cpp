@@ -1,6 +1,5 @@
 #include "tests/support/unit_Janela.h"
 
-#include <QDir>
 #include <QFile>
 
 TJanelaTeste::TJanelaTeste() : TJanelaTeste(QStringLiteral("[Quillet]\r\nprimeiroUso=0\r\n")) {}
@@ -8,12 +7,8 @@ TJanelaTeste::TJanelaTeste() : TJanelaTeste(QStringLiteral("[Quillet]\r\nprimeir
 TJanelaTeste::TJanelaTeste(const QString& conteudo)
     : mensagens(teste.mensagens), shell(teste.shell), encerramento(teste.encerramento),
       metricas(teste.metricas), areaTransferencia(teste.areaTransferencia) {
-    if (!conteudo.isNull()) {
-        QDir().mkpath(teste.pastaDados());
-        QFile arquivo(teste.pastaDados() + QStringLiteral("config.ini"));
-        arquivo.open(QIODevice::WriteOnly);
-        arquivo.write(conteudo.toUtf8());
-    }
+    if (!conteudo.isNull())
+        teste.escreverConfig(conteudo.toUtf8());
     iniciar();
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/unit_ServidorLocal.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <httplib.h>
 #include <mutex>
@@ -17,6 +18,21 @@ bool ehPseudoCabecalho(const std::string& nome) {
 QByteArray bytes(const std::string& texto) {
     return QByteArray::fromStdString(texto);
 }
+
+// The server's workers; every connection it accepts becomes one task, which is counted.
+class TFilaContada : public httplib::TaskQueue {
+public:
+    explicit TFilaContada(std::atomic<int>& aceitas) : fila_(16), aceitas_(aceitas) {}
+    void enqueue(std::function<void()> tarefa) override {
+        ++aceitas_;
+        fila_.enqueue(std::move(tarefa));
+    }
+    void shutdown() override { fila_.shutdown(); }
+
+private:
+    httplib::ThreadPool fila_;
+    std::atomic<int>& aceitas_;
+};
 
 } // namespace
 
@@ -45,6 +61,7 @@ struct TServidorLocal::TDados {
     httplib::Server servidor;
     std::thread fio;
     int porta = 0;
+    std::atomic<int> conexoesAceitas{0};
     mutable std::mutex mutex;
     std::condition_variable portaoAberto;
     std::set<int> abertos;
@@ -54,6 +71,7 @@ struct TServidorLocal::TDados {
 
     TRota acharRota(const QByteArray& caminho) const;
     void esperarPortao(int portao);
+    void esperarEncerramento();
     void atender(const httplib::Request& pedidoHttp, httplib::Response& respostaHttp);
 };
 
@@ -69,6 +87,11 @@ TServidorLocal::TRota TServidorLocal::TDados::acharRota(const QByteArray& caminh
 void TServidorLocal::TDados::esperarPortao(int portao) {
     std::unique_lock trava(mutex);
     portaoAberto.wait(trava, [&] { return encerrando || abertos.count(portao) > 0; });
+}
+
+void TServidorLocal::TDados::esperarEncerramento() {
+    std::unique_lock trava(mutex);
+    portaoAberto.wait(trava, [&] { return encerrando; });
 }
 
 void TServidorLocal::TDados::atender(const httplib::Request& pedidoHttp, httplib::Response& respostaHttp) {
@@ -88,14 +111,21 @@ void TServidorLocal::TDados::atender(const httplib::Request& pedidoHttp, httplib
     if (rota)
         resposta = rota(pedido);
     else
-        resposta = {404, "nada aqui", "text/plain", {}, false, false, 0};
+        resposta = {404, "nada aqui", "text/plain"};
     if (resposta.portao > 0)
         esperarPortao(resposta.portao);
 
     respostaHttp.status = resposta.status;
     for (const auto& [nome, valor] : resposta.cabecalhos)
         respostaHttp.set_header(nome.toStdString(), valor.toStdString());
-    if (resposta.semFim) {
+    if (resposta.tamanhoDeclarado > 0) {
+        respostaHttp.set_content_provider(static_cast<size_t>(resposta.tamanhoDeclarado),
+                                          resposta.tipo.toStdString(),
+                                          [this](size_t, size_t, httplib::DataSink&) {
+                                              esperarEncerramento();
+                                              return false;
+                                          });
+    } else if (resposta.semFim) {
         respostaHttp.set_chunked_content_provider(resposta.tipo.toStdString(),
                                                   [](size_t, httplib::DataSink& sink) {
                                                       static const std::string bloco(16 * 1024, 'x');
@@ -115,7 +145,7 @@ void TServidorLocal::TDados::atender(const httplib::Request& pedidoHttp, httplib
 }
 
 TServidorLocal::TServidorLocal() : d(std::make_unique<TDados>()) {
-    d->servidor.new_task_queue = [] { return new httplib::ThreadPool(16); };
+    d->servidor.new_task_queue = [this] { return new TFilaContada(d->conexoesAceitas); };
     d->servidor.set_keep_alive_timeout(1);
     d->servidor.Get(".*", [this](const httplib::Request& pedido, httplib::Response& resposta) {
         d->atender(pedido, resposta);
@@ -157,7 +187,15 @@ void TServidorLocal::abrirPortao(int portao) {
 }
 
 QString TServidorLocal::url(const QByteArray& caminho) const {
-    return QStringLiteral("http://127.0.0.1:%1%2").arg(d->porta).arg(QString::fromLatin1(caminho));
+    return QStringLiteral("http://") + destino() + QString::fromLatin1(caminho);
+}
+
+QString TServidorLocal::destino() const {
+    return QStringLiteral("127.0.0.1:%1").arg(d->porta);
+}
+
+int TServidorLocal::conexoesAceitas() const {
+    return d->conexoesAceitas.load();
 }
 
 QList<TPedidoLocal> TServidorLocal::pedidos() const {

@@ -29,6 +29,9 @@ struct TRespostaLocal {
     bool emPartes = false;          // `corpo` sent chunked, its length not declared
     bool semFim = false;            // an endless chunked body instead of `corpo`
     int portao = 0;                 // above 0: held back until that gate opens
+    // Above 0: the headers declare a body of this length instead of `corpo`'s,
+    // and no byte of it is ever sent.
+    qint64 tamanhoDeclarado = 0;
 
     static TRespostaLocal redirecionar(const QByteArray& location, int status = 302);
 };
@@ -50,8 +53,12 @@ public:
     void abrirPortao(int portao);
 
     QString url(const QByteArray& caminho) const;
+    // The server's address and port, as "127.0.0.1:8080".
+    QString destino() const;
     QList<TPedidoLocal> pedidos() const;
     int contar(const QByteArray& caminho) const;
+    // Connections accepted so far, whether or not a request came over them.
+    int conexoesAceitas() const;
 
 private:
     struct TDados;
