@@ -1,7 +1,7 @@
 #include "app/unit_DocumentoRemoto.h"
 
-#include "platform/unit_Erros.h"
-#include "platform/unit_Texto.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Texto.h"
 
 TLimitesHttp TDocumentoRemoto::limites(TTipo tipo) {
     TLimitesHttp limites;

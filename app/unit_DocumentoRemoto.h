@@ -1,7 +1,7 @@
 #pragma once
 
 #include "linkguard/unit_RegrasLinks.h"
-#include "platform/unit_ClienteHttp.h"
+#include "net/unit_ClienteHttp.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,18 +1,18 @@
 #include "app/unit_Principal.h"
 
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Recursos.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_AjustePai.h"
 #include "platform/unit_Aplicacao.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_Recursos.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
+#include "ui/unit_AjustePai.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 // The definitions document, the bad-site list and the update notice.
 #include "app/unit_Principal.h"
 
-#include "platform/unit_Constantes.h"
+#include "core/unit_Constantes.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_URLLoader.h"
 #include "settings/unit_Idioma.h"

@@ -1,9 +1,9 @@
 // The home screen of the main window: layout, tiles and their animation, and its buttons.
 #include "app/unit_Principal.h"
 
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_frameConfig.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>

@@ -2,13 +2,13 @@
 // application-wide filter that keeps the right button away from a focused game.
 #include "app/unit_Principal.h"
 
+#include "core/unit_Constantes.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
-#include "platform/unit_AjustePai.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_AjustePai.h"
+#include "ui/unit_Painel.h"
 
 #include <QMouseEvent>
 

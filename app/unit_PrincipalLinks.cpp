@@ -1,15 +1,15 @@
 // Link protection on the main window: the clipboard watcher and the verdicts.
 #include "app/unit_Principal.h"
 
+#include "core/unit_Constantes.h"
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_VerificadorURL.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_FlashPlayer.h"
-#include "platform/unit_Painel.h"
+#include "player/unit_FlashPlayer.h"
 #include "remote/unit_Definicoes.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Painel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

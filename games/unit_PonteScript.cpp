@@ -1,8 +1,8 @@
 #include "games/unit_PonteScript.h"
 
 #include "app/unit_Principal.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_FlashPlayer.h"
+#include "core/unit_Constantes.h"
+#include "player/unit_FlashPlayer.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "games/unit_frameErroFlash.h"
 
 #include "app/unit_Principal.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_Recursos.h"
-#include "platform/unit_RotuloClicavel.h"
+#include "core/unit_Recursos.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

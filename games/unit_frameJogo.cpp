@@ -1,9 +1,9 @@
 #include "games/unit_frameJogo.h"
 
 #include "app/unit_Principal.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/unit_Frame.h"
+#include "ui/unit_Frame.h"
 
 class QPushButton;
 class QTimer;

@@ -2,9 +2,9 @@
 
 #include "app/unit_Principal.h"
 #include "games/unit_PonteScript.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
 
 #include <QPushButton>
 #include <array>

@@ -1,14 +1,14 @@
 #include "games/unit_frameVelmora.h"
 
 #include "app/unit_Principal.h"
+#include "core/unit_Constantes.h"
 #include "games/unit_PonteScript.h"
-#include "platform/unit_AjustePai.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_AjustePai.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

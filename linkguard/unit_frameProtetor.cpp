@@ -1,10 +1,10 @@
 #include "linkguard/unit_frameProtetor.h"
 
 #include "app/unit_Principal.h"
-#include "platform/unit_AjustePai.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_AjustePai.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,15 +1,15 @@
 #include "settings/unit_frameConfig.h"
 
 #include "app/unit_Principal.h"
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Texto.h"
 #include "platform/unit_Aplicacao.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_RotuloClicavel.h"
-#include "platform/unit_Texto.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

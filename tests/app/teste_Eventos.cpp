@@ -1,9 +1,9 @@
+#include "core/unit_Erros.h"
 #include "games/unit_frameErroFlash.h"
 #include "platform/unit_Aplicacao.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_RotuloClicavel.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 #include "app/unit_Principal.h"
+#include "core/unit_Erros.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "platform/unit_Aplicacao.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_RotuloClicavel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Falsos.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
