@@ -1,11 +1,12 @@
 #include "app/unit_Principal.h"
 
+#include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "core/unit_Recursos.h"
+#include "core/unit_TratadorErros.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_Aplicacao.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
@@ -50,8 +51,7 @@ TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai)
     : QWidget(pai), servicos(std::move(servicosRecebidos)) {
     setObjectName(QStringLiteral("Principal"));
     criarComponentes();
-    TAplicacao::definirTratadorErros(
-        [this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
+    TratadorErros::definir([this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
     qApp->installEventFilter(this);
     try {
         FormCreate();
@@ -62,7 +62,7 @@ TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai)
 
 TPrincipal::~TPrincipal() {
     qApp->removeEventFilter(this);
-    TAplicacao::definirTratadorErros({});
+    TratadorErros::definir({});
 }
 
 std::unique_ptr<QIODevice> TPrincipal::QuilletRSC(const QString& Nome) const {
@@ -104,11 +104,11 @@ void TPrincipal::criarComponentes() {
     timermostrarQuillet = criarTimer(this, "timermostrarQuillet", 1);
     timerOcultarQuillet = criarTimer(this, "timerOcultarQuillet", 1);
     AnimLogo = criarTimer(this, "AnimLogo", 10);
-    connect(timerOcultarHome, &QTimer::timeout, this, &TPrincipal::timerOcultarHomeTimer);
-    connect(timerMostrarHome, &QTimer::timeout, this, &TPrincipal::timerMostrarHomeTimer);
-    connect(timermostrarQuillet, &QTimer::timeout, this, &TPrincipal::timermostrarQuilletTimer);
-    connect(timerOcultarQuillet, &QTimer::timeout, this, &TPrincipal::timerOcultarQuilletTimer);
-    connect(AnimLogo, &QTimer::timeout, this, &TPrincipal::AnimLogoTimer);
+    Conexao::protegida(timerOcultarHome, &QTimer::timeout, this, &TPrincipal::timerOcultarHomeTimer);
+    Conexao::protegida(timerMostrarHome, &QTimer::timeout, this, &TPrincipal::timerMostrarHomeTimer);
+    Conexao::protegida(timermostrarQuillet, &QTimer::timeout, this, &TPrincipal::timermostrarQuilletTimer);
+    Conexao::protegida(timerOcultarQuillet, &QTimer::timeout, this, &TPrincipal::timerOcultarQuilletTimer);
+    Conexao::protegida(AnimLogo, &QTimer::timeout, this, &TPrincipal::AnimLogoTimer);
 }
 
 void TPrincipal::criarHome() {
@@ -148,7 +148,7 @@ void TPrincipal::criarHome() {
     btnConfig->setIcon(
         QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
     btnConfig->setIconSize(QSize(24, 24));
-    connect(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
+    Conexao::protegida(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
     textoVersao = new QPlainTextEdit(painelHome);
     textoVersao->setObjectName(QStringLiteral("textoVersao"));
@@ -178,8 +178,8 @@ void TPrincipal::criarHome() {
     btnKestrum = criarBotaoLink("btnKestrum", QStringLiteral("Kestrum"), "EMBLEMA");
     btnKestrum->move(18, btnKestrum->y());
     btnYouTube = criarBotaoLink("btnYouTube", QStringLiteral("Canal no YouTube"), "PLAY");
-    connect(btnKestrum, &QToolButton::clicked, this, &TPrincipal::btnKestrumClick);
-    connect(btnYouTube, &QToolButton::clicked, this, &TPrincipal::btnYouTubeClick);
+    Conexao::protegida(btnKestrum, &QToolButton::clicked, this, &TPrincipal::btnKestrumClick);
+    Conexao::protegida(btnYouTube, &QToolButton::clicked, this, &TPrincipal::btnYouTubeClick);
 }
 
 void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel,
@@ -288,7 +288,7 @@ QString TPrincipal::textoSobre() const {
 void TPrincipal::primeiroUso() {
     if (!config->ReadBool(Constantes::secao, QStringLiteral("primeiroUso"), true))
         return;
-    TAplicacao::executarProtegido([this] {
+    TratadorErros::executar([this] {
         config->WriteBool(Constantes::secao, QStringLiteral("primeiroUso"), false);
         config->UpdateFile();
     });
@@ -346,7 +346,7 @@ void TPrincipal::executarAcaoPendente() {
     const TOcultarHomeCallback acao = std::exchange(acaoTransicao_, {});
     acaoReivindicada_ = false;
     if (acao)
-        TAplicacao::executarProtegido(acao);
+        TratadorErros::executar(acao);
 }
 
 void TPrincipal::mostrarHome() {

@@ -1,6 +1,7 @@
 #include "games/unit_frameErroFlash.h"
 
 #include "app/unit_Principal.h"
+#include "core/unit_Conexao.h"
 #include "core/unit_Recursos.h"
 #include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
@@ -31,7 +32,7 @@ TframeErroFlash::TframeErroFlash(TPrincipal* principal, QWidget* pai) : TFrame(p
     Label1->setFont(fonteLink);
     Label1->setForegroundRole(QPalette::Highlight);
     Label1->setCursor(Qt::PointingHandCursor);
-    connect(Label1, &TRotuloClicavel::Click, this, &TframeErroFlash::Label1Click);
+    Conexao::protegida(Label1, &TRotuloClicavel::Click, this, &TframeErroFlash::Label1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

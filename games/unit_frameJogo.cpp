@@ -1,6 +1,7 @@
 #include "games/unit_frameJogo.h"
 
 #include "app/unit_Principal.h"
+#include "core/unit_Conexao.h"
 #include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
 #include "ui/unit_Painel.h"
@@ -34,13 +35,13 @@ TframeJogo::TframeJogo(TPrincipal* principal, QWidget* pai) : TFrame(pai), princ
     btnVoltar = criarBotao(Cabecalho, "btnVoltar", QStringLiteral("< Voltar"), QSize(86, 24));
     btnVoltar->move(margemBotoes, margemBotoes);
     btnFechar = criarBotao(Cabecalho, "btnFechar", QStringLiteral("Fechar"), QSize(72, 24));
-    connect(btnVoltar, &QPushButton::clicked, this, &TframeJogo::btnVoltarClick);
-    connect(btnFechar, &QPushButton::clicked, this, &TframeJogo::btnFecharClick);
+    Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeJogo::btnVoltarClick);
+    Conexao::protegida(btnFechar, &QPushButton::clicked, this, &TframeJogo::btnFecharClick);
 
     TimerCabecalho = new QTimer(this);
     TimerCabecalho->setObjectName(QStringLiteral("TimerCabecalho"));
     TimerCabecalho->setInterval(intervaloCabecalho);
-    connect(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
+    Conexao::protegida(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
     TimerCabecalho->start();
 }
 

@@ -1,6 +1,7 @@
 #include "games/unit_frameVelmora.h"
 
 #include "app/unit_Principal.h"
+#include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "games/unit_PonteScript.h"
 #include "settings/unit_ArquivoConfig.h"
@@ -115,7 +116,7 @@ void TframeVelmora::criarCabecalho() {
     Image3->setGeometry(btnVoltar->geometry().right() + 4, btnVoltar->y(), 18, 24);
     Image3->setCursor(Qt::PointingHandCursor);
     Image3->bitmap = iconeExpandir();
-    connect(Image3, &TImagem::Click, this, &TframeVelmora::Image3Click);
+    Conexao::protegida(Image3, &TImagem::Click, this, &TframeVelmora::Image3Click);
 
     btnDesempenho = new QPushButton(QStringLiteral("Ajustar desempenho"), Cabecalho);
     btnDesempenho->setObjectName(QStringLiteral("btnDesempenho"));
@@ -126,7 +127,7 @@ void TframeVelmora::criarCabecalho() {
     QPalette paleta = btnDesempenho->palette();
     paleta.setColor(QPalette::ButtonText, corDesempenho);
     btnDesempenho->setPalette(paleta);
-    connect(btnDesempenho, &QPushButton::clicked, this, &TframeVelmora::btnDesempenhoClick);
+    Conexao::protegida(btnDesempenho, &QPushButton::clicked, this, &TframeVelmora::btnDesempenhoClick);
 }
 
 void TframeVelmora::criarPainelDesempenho() {
@@ -175,10 +176,10 @@ void TframeVelmora::criarPainelDesempenho() {
     btnFechar2->setGeometry(184, 280, 83, 25);
 
     // Items chosen from the program do not count as changes; a changed check box does.
-    connect(opcoesRender, &QComboBox::activated, this, &TframeVelmora::opcoesRenderChange);
-    connect(opcoesQualidade, &QComboBox::activated, this, &TframeVelmora::opcoesQualidadeChange);
-    connect(checkNoOffset, &QCheckBox::toggled, this, &TframeVelmora::checkNoOffsetClick);
-    connect(btnFechar2, &QPushButton::clicked, this, &TframeVelmora::btnFechar2Click);
+    Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeVelmora::opcoesRenderChange);
+    Conexao::protegida(opcoesQualidade, &QComboBox::activated, this, &TframeVelmora::opcoesQualidadeChange);
+    Conexao::protegida(checkNoOffset, &QCheckBox::toggled, this, &TframeVelmora::checkNoOffsetClick);
+    Conexao::protegida(btnFechar2, &QPushButton::clicked, this, &TframeVelmora::btnFechar2Click);
 }
 
 void TframeVelmora::iniciar() {

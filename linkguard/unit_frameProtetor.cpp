@@ -1,6 +1,7 @@
 #include "linkguard/unit_frameProtetor.h"
 
 #include "app/unit_Principal.h"
+#include "core/unit_Conexao.h"
 #include "settings/unit_Idioma.h"
 #include "ui/unit_AjustePai.h"
 #include "ui/unit_Componentes.h"
@@ -25,7 +26,7 @@ TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai
     btnVoltar->setGeometry(3, 22, 89, 25);
     btnVoltar->setFont(Componentes::fonteSegoe(12));
     btnVoltar->setDefault(true);
-    connect(btnVoltar, &QPushButton::clicked, this, &TframeProtetor::btnVoltarClick);
+    Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeProtetor::btnVoltarClick);
 
     textoURL = new QLabel(this);
     textoURL->setObjectName(QStringLiteral("textoURL"));

@@ -1,5 +1,6 @@
 #include "player/unit_FlashPlayer.h"
 
+#include "core/unit_TratadorErros.h"
 #include "ui/unit_AjustePai.h"
 
 #include <QApplication>
@@ -45,7 +46,9 @@ std::optional<QString> TFlashPlayer::chamarExterno(const QString& request) {
     return resposta;
 }
 
+// Raised from the player's own timers and the engine's events: an error of the
+// handler goes to the application-wide handler and never back into them.
 void TFlashPlayer::informarEstado(int estado) {
     if (OnReadyStateChange)
-        OnReadyStateChange(estado);
+        TratadorErros::executar([this, estado] { OnReadyStateChange(estado); });
 }

@@ -1,5 +1,7 @@
 #include "player/unit_FlashPlayerSubstituto.h"
 
+#include "core/unit_Conexao.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,7 +46,7 @@ QString textoResposta(const std::optional<QString>& resposta) {
 TFlashPlayerSubstituto::TFlashPlayerSubstituto(QWidget* pai) : TFlashPlayer(pai) {
     timerCarga_.setSingleShot(true);
     timerCarga_.setInterval(intervaloCarga);
-    connect(&timerCarga_, &QTimer::timeout, this, &TFlashPlayerSubstituto::avancarCarga);
+    Conexao::protegida(&timerCarga_, &QTimer::timeout, this, &TFlashPlayerSubstituto::avancarCarga);
 
     palco_ = new QFrame(this);
     palco_->setObjectName(QStringLiteral("palco"));
@@ -78,7 +80,7 @@ TFlashPlayerSubstituto::TFlashPlayerSubstituto(QWidget* pai) : TFlashPlayer(pai)
     linhaChat->addWidget(campoChat_, 1);
     btnTelaCheia_ = new QPushButton(QStringLiteral("Full screen"), palco_);
     btnTelaCheia_->setObjectName(QStringLiteral("btnTelaCheia"));
-    connect(btnTelaCheia_, &QPushButton::clicked, this, &TFlashPlayerSubstituto::pedirTelaCheia);
+    Conexao::protegida(btnTelaCheia_, &QPushButton::clicked, this, &TFlashPlayerSubstituto::pedirTelaCheia);
 
     for (QWidget* linha : std::initializer_list<QWidget*>{aviso, textoFilme_, textoRender_, textoQualidade_,
                                                           textoEstado_, textoPagina_, textoIdentidade_})

@@ -1,10 +1,11 @@
 #include "settings/unit_frameConfig.h"
 
 #include "app/unit_Principal.h"
+#include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "core/unit_Texto.h"
-#include "platform/unit_Aplicacao.h"
+#include "core/unit_TratadorErros.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
@@ -64,7 +65,7 @@ void gravar(TArquivoConfig& config, const std::function<void(TArquivoConfig&)>& 
         escrita(config);
         config.UpdateFile();
     } catch (const EErro& erro) {
-        TAplicacao::tratarErro(erro);
+        TratadorErros::tratar(erro);
     }
 }
 
@@ -178,16 +179,16 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
 // Check boxes report every change of state, also one made by the program;
 // lists report only a choice of the user.
 void TframeConfig::ligarEventos() {
-    connect(btnVoltar, &QPushButton::clicked, this, &TframeConfig::btnVoltarClick);
-    connect(textoContrato, &TRotuloClicavel::Click, this, &TframeConfig::textoContratoClick);
-    connect(opcoesRender, &QComboBox::activated, this, &TframeConfig::opcoesRenderChange);
-    connect(opcoesQualidade, &QComboBox::activated, this, &TframeConfig::opcoesQualidadeChange);
-    connect(selectIdioma, &QComboBox::activated, this, &TframeConfig::selectIdiomaChange);
-    connect(checkNoOffset, &QCheckBox::toggled, this, &TframeConfig::checkNoOffsetClick);
-    connect(checkAnim, &QCheckBox::toggled, this, &TframeConfig::checkAnimClick);
-    connect(checkVLinks, &QCheckBox::toggled, this, &TframeConfig::checkVLinksClick);
-    connect(checkSala, &QCheckBox::toggled, this, &TframeConfig::checkSalaClick);
-    connect(checkMenuCtx, &QCheckBox::toggled, this, &TframeConfig::checkMenuCtxClick);
+    Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeConfig::btnVoltarClick);
+    Conexao::protegida(textoContrato, &TRotuloClicavel::Click, this, &TframeConfig::textoContratoClick);
+    Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeConfig::opcoesRenderChange);
+    Conexao::protegida(opcoesQualidade, &QComboBox::activated, this, &TframeConfig::opcoesQualidadeChange);
+    Conexao::protegida(selectIdioma, &QComboBox::activated, this, &TframeConfig::selectIdiomaChange);
+    Conexao::protegida(checkNoOffset, &QCheckBox::toggled, this, &TframeConfig::checkNoOffsetClick);
+    Conexao::protegida(checkAnim, &QCheckBox::toggled, this, &TframeConfig::checkAnimClick);
+    Conexao::protegida(checkVLinks, &QCheckBox::toggled, this, &TframeConfig::checkVLinksClick);
+    Conexao::protegida(checkSala, &QCheckBox::toggled, this, &TframeConfig::checkSalaClick);
+    Conexao::protegida(checkMenuCtx, &QCheckBox::toggled, this, &TframeConfig::checkMenuCtxClick);
 }
 
 void TframeConfig::init() {
