@@ -8,6 +8,7 @@
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
 #include "ui/unit_AjustePai.h"
@@ -244,8 +245,7 @@ void TPrincipal::FormCreate() {
 // A stored language that is not two letters long, or that cannot be loaded,
 // gives the built-in Portuguese table.
 void TPrincipal::carregarIdiomaInicial() {
-    const QString guardado =
-        config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT"));
+    const QString guardado = config->ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT"));
     if (guardado.size() == 2) {
         try {
             idioma->carregarIdioma(guardado.toUpper());
@@ -286,10 +286,10 @@ QString TPrincipal::textoSobre() const {
 
 // A settings file that cannot be written does not keep the settings screen from opening.
 void TPrincipal::primeiroUso() {
-    if (!config->ReadBool(Constantes::secao, QStringLiteral("primeiroUso"), true))
+    if (!config->ReadBool(Constantes::secao, Chave::primeiroUso, true))
         return;
     TratadorErros::executar([this] {
-        config->WriteBool(Constantes::secao, QStringLiteral("primeiroUso"), false);
+        config->WriteBool(Constantes::secao, Chave::primeiroUso, false);
         config->UpdateFile();
     });
     btnConfigClick();
@@ -316,7 +316,7 @@ bool TPrincipal::lerOpcao(const QString& chave, bool padrao) const {
 // running one at once, with its pending action.
 
 bool TPrincipal::animar() const {
-    return !concluindoTransicao_ && lerOpcao(QStringLiteral("usarAnim"), true);
+    return !concluindoTransicao_ && lerOpcao(Chave::usarAnim, true);
 }
 
 void TPrincipal::concluirTransicaoEmCurso() {

@@ -6,6 +6,7 @@
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
 #include "ui/unit_AjustePai.h"
 #include "ui/unit_Painel.h"
@@ -95,7 +96,7 @@ bool TPrincipal::ApplicationEvents1Message(QObject*, QEvent* Msg) {
     if (Msg->type() != QEvent::MouseButtonPress ||
         static_cast<QMouseEvent*>(Msg)->button() != Qt::RightButton)
         return false;
-    if (!config || config->ReadBool(Constantes::secao, QStringLiteral("menuCtx"), false))
+    if (!config || config->ReadBool(Constantes::secao, Chave::menuCtx, false))
         return false;
     bool Handled = false;
     const TframeJogo* telas[] = {frameVelmora, framesOutroJogo[0], framesOutroJogo[1], framesOutroJogo[2]};

@@ -8,6 +8,7 @@
 #include "player/unit_FlashPlayer.h"
 #include "remote/unit_Definicoes.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
 #include "ui/unit_Painel.h"
 
@@ -26,10 +27,9 @@ const QString juncao = QStringLiteral(" -> ");
 void TPrincipal::WMDrawClipboard() {
     if (TDefinicoes::valor(qlDef, QStringLiteral("super_desativarVL")) == QLatin1String("1"))
         return;
-    if (config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT")) !=
-        QLatin1String("PT"))
+    if (config->ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT")) != QLatin1String("PT"))
         return;
-    if (!config->ReadBool(Constantes::secao, QStringLiteral("ativarVerificadorLinks"), true))
+    if (!config->ReadBool(Constantes::secao, Chave::ativarVerificadorLinks, true))
         return;
     if (!velmoraComFoco())
         return;

@@ -5,7 +5,9 @@
 #include "core/unit_Constantes.h"
 #include "games/unit_PonteScript.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
+#include "settings/unit_OpcoesPlayer.h"
 #include "ui/unit_AjustePai.h"
 #include "ui/unit_Componentes.h"
 #include "ui/unit_Imagem.h"
@@ -19,7 +21,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <array>
 
 namespace {
 
@@ -33,21 +34,6 @@ constexpr int recuoHorizontal = 600;
 const QColor corFilme(0x6A, 0x74, 0x95);
 const QColor corDesempenho(0x20, 0x89, 0xDF);
 const QString sala = QStringLiteral("?salon=*QL6 vanilla");
-
-// Render mode names by item of `opcoesRender`; no valid item gives "Direct".
-QString nomeRender(int indice) {
-    static const std::array<QString, 5> nomes = {QStringLiteral("Opaque"), QStringLiteral("Direct"),
-                                                 QStringLiteral("gpu"), QStringLiteral("Transparent"),
-                                                 QStringLiteral("Window")};
-    if (indice < 0 || indice >= static_cast<int>(nomes.size()))
-        return nomes[1];
-    return nomes[indice];
-}
-
-// The quality is the item index itself; no valid item gives high.
-int qualidadeValida(int indice) {
-    return indice >= 0 && indice <= 3 ? indice : 1;
-}
 
 QLabel* criarRotulo(QWidget* pai, const char* nome, const QString& texto, const QRect& geometria) {
     auto* rotulo = new QLabel(texto, pai);
@@ -147,17 +133,11 @@ void TframeVelmora::criarPainelDesempenho() {
     tituloDesempenho->setAlignment(Qt::AlignCenter);
     textoRender = criarRotulo(painelDesempenho, "textoRender",
                               QStringLiteral("Modo de renderização do Flash:"), QRect(8, 32, 257, 20));
-    opcoesRender =
-        criarLista(painelDesempenho, "opcoesRender",
-                   {QStringLiteral("Opaque (Quillet 4.1)"), QStringLiteral("Direct (Quillet 5 / Steam)"),
-                    QStringLiteral("GPU"), QStringLiteral("Transparent"), QStringLiteral("Window")},
-                   QPoint(8, 55));
+    opcoesRender = criarLista(painelDesempenho, "opcoesRender", OpcoesPlayer::itensRender(), QPoint(8, 55));
     textoQualidade = criarRotulo(painelDesempenho, "textoQualidade", QStringLiteral("Qualidade gráfica:"),
                                  QRect(8, 97, 257, 20));
-    opcoesQualidade = criarLista(painelDesempenho, "opcoesQualidade",
-                                 {QStringLiteral("Baixa"), QStringLiteral("Alta"),
-                                  QStringLiteral("Automática baixa"), QStringLiteral("Automática alta")},
-                                 QPoint(8, 120));
+    opcoesQualidade =
+        criarLista(painelDesempenho, "opcoesQualidade", OpcoesPlayer::itensQualidade(), QPoint(8, 120));
     checkNoOffset = new QCheckBox(QStringLiteral("Não mostrar áreas externas ao jogo"), painelDesempenho);
     checkNoOffset->setObjectName(QStringLiteral("checkNoOffset"));
     checkNoOffset->setGeometry(8, 166, 257, 24);
@@ -204,11 +184,11 @@ void TframeVelmora::registrarTextos() {
 
 void TframeVelmora::mostrarConfigs() {
     aplicarNoOffset();
-    opcoesRender->setCurrentIndex(lerConfig(QStringLiteral("wmodeFlash"), 1));
-    opcoesQualidade->setCurrentIndex(lerConfig(QStringLiteral("qualidadeFlash"), 1));
+    opcoesRender->setCurrentIndex(lerConfig(Chave::wmodeFlash, 1));
+    opcoesQualidade->setCurrentIndex(lerConfig(Chave::qualidadeFlash, 1));
     checkNoOffset->setChecked(noOffset());
-    Flash->setWMode(nomeRender(opcoesRender->currentIndex()));
-    Flash->setQuality(qualidadeValida(opcoesQualidade->currentIndex()));
+    Flash->setWMode(OpcoesPlayer::modoRender(opcoesRender->currentIndex()));
+    Flash->setQuality(OpcoesPlayer::qualidade(opcoesQualidade->currentIndex()));
 }
 
 void TframeVelmora::aplicarNoOffset() {
@@ -285,7 +265,7 @@ bool TframeVelmora::eventFilter(QObject* objeto, QEvent* evento) {
 void TframeVelmora::FlashFlashCall(const QString& request) {
     Flash->setBGColor(QStringLiteral("6A7495"));
     colorirConteudo(corFilme);
-    Flash->setQuality(qualidadeValida(lerConfig(QStringLiteral("qualidadeFlash"), 1)));
+    Flash->setQuality(OpcoesPlayer::qualidade(lerConfig(Chave::qualidadeFlash, 1)));
     PonteScript::responder(*principal_, *Flash, request,
                            principal_->servicos.enderecos.raizVelmora + sufixoSala());
 }
@@ -322,28 +302,27 @@ void TframeVelmora::btnFechar2Click() {
 }
 
 void TframeVelmora::opcoesRenderChange() {
-    Flash->setWMode(nomeRender(opcoesRender->currentIndex()));
-    gravarConfig(QStringLiteral("wmodeFlash"), opcoesRender->currentIndex());
+    Flash->setWMode(OpcoesPlayer::modoRender(opcoesRender->currentIndex()));
+    gravarConfig(Chave::wmodeFlash, opcoesRender->currentIndex());
 }
 
 void TframeVelmora::opcoesQualidadeChange() {
-    Flash->setQuality(qualidadeValida(opcoesQualidade->currentIndex()));
-    gravarConfig(QStringLiteral("qualidadeFlash"), opcoesQualidade->currentIndex());
+    Flash->setQuality(OpcoesPlayer::qualidade(opcoesQualidade->currentIndex()));
+    gravarConfig(Chave::qualidadeFlash, opcoesQualidade->currentIndex());
 }
 
 void TframeVelmora::checkNoOffsetClick() {
-    principal_->config->WriteBool(Constantes::secao, QStringLiteral("noOffset"), checkNoOffset->isChecked());
+    principal_->config->WriteBool(Constantes::secao, Chave::noOffset, checkNoOffset->isChecked());
     aplicarNoOffset();
     principal_->config->UpdateFile();
 }
 
 QString TframeVelmora::sufixoSala() const {
-    return principal_->config->ReadBool(Constantes::secao, QStringLiteral("salaQL6"), true) ? sala
-                                                                                            : QString();
+    return principal_->config->ReadBool(Constantes::secao, Chave::salaQL6, true) ? sala : QString();
 }
 
 bool TframeVelmora::noOffset() const {
-    return principal_->config->ReadBool(Constantes::secao, QStringLiteral("noOffset"), false);
+    return principal_->config->ReadBool(Constantes::secao, Chave::noOffset, false);
 }
 
 int TframeVelmora::lerConfig(const QString& chave, int padrao) const {

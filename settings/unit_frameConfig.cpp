@@ -7,7 +7,9 @@
 #include "core/unit_Texto.h"
 #include "core/unit_TratadorErros.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
+#include "settings/unit_OpcoesPlayer.h"
 #include "ui/unit_Componentes.h"
 #include "ui/unit_Painel.h"
 #include "ui/unit_RotuloClicavel.h"
@@ -130,18 +132,11 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     empilhar(pilha, Bevel1, {0, 3, 0, 6});
     textoRender = criarRotulo(conteudo, "textoRender", 13);
     empilhar(pilha, textoRender, {13, 0, 3, 3});
-    opcoesRender =
-        criarLista(conteudo, "opcoesRender",
-                   {QStringLiteral("Opaque (Quillet 4.1)"), QStringLiteral("Direct (Quillet 5 / Steam)"),
-                    QStringLiteral("GPU"), QStringLiteral("Transparent"), QStringLiteral("Window")},
-                   1);
+    opcoesRender = criarLista(conteudo, "opcoesRender", OpcoesPlayer::itensRender(), 1);
     empilhar(pilha, opcoesRender, {13, 3, 3, 3});
     textoQualidade = criarRotulo(conteudo, "textoQualidade", 13);
     empilhar(pilha, textoQualidade, {13, 13, 3, 3});
-    opcoesQualidade = criarLista(conteudo, "opcoesQualidade",
-                                 {QStringLiteral("Baixa"), QStringLiteral("Alta"),
-                                  QStringLiteral("Automática baixa"), QStringLiteral("Automática alta")},
-                                 1);
+    opcoesQualidade = criarLista(conteudo, "opcoesQualidade", OpcoesPlayer::itensQualidade(), 1);
     empilhar(pilha, opcoesQualidade, {13, 3, 3, 3});
     checkNoOffset = criarCaixa(conteudo, "checkNoOffset", false);
     empilhar(pilha, checkNoOffset, {13, 13, 3, 3});
@@ -205,19 +200,19 @@ void TframeConfig::init() {
 void TframeConfig::mostrarConfigs() {
     const TArquivoConfig& config = *principal_->config;
     const QString& secao = Constantes::secao;
-    selecionar(opcoesRender, config.ReadInteger(secao, QStringLiteral("wmodeFlash"), 1));
-    selecionar(opcoesQualidade, config.ReadInteger(secao, QStringLiteral("qualidadeFlash"), 1));
-    selecionar(selectIdioma, config.ReadInteger(secao, QStringLiteral("idIdioma"), 0));
+    selecionar(opcoesRender, config.ReadInteger(secao, Chave::wmodeFlash, 1));
+    selecionar(opcoesQualidade, config.ReadInteger(secao, Chave::qualidadeFlash, 1));
+    selecionar(selectIdioma, config.ReadInteger(secao, Chave::idIdioma, 0));
 
-    checkNoOffset->setChecked(config.ReadBool(secao, QStringLiteral("noOffset"), false));
-    checkVLinks->setChecked(config.ReadBool(secao, QStringLiteral("ativarVerificadorLinks"), true));
-    checkSala->setChecked(config.ReadBool(secao, QStringLiteral("salaQL6"), true));
-    checkMenuCtx->setChecked(config.ReadBool(secao, QStringLiteral("menuCtx"), false));
-    checkAnim->setChecked(config.ReadBool(secao, QStringLiteral("usarAnim"), true));
+    checkNoOffset->setChecked(config.ReadBool(secao, Chave::noOffset, false));
+    checkVLinks->setChecked(config.ReadBool(secao, Chave::ativarVerificadorLinks, true));
+    checkSala->setChecked(config.ReadBool(secao, Chave::salaQL6, true));
+    checkMenuCtx->setChecked(config.ReadBool(secao, Chave::menuCtx, false));
+    checkAnim->setChecked(config.ReadBool(secao, Chave::usarAnim, true));
 
     // Link checking works with the Portuguese table only; the language code is compared as stored.
     const bool portugues =
-        config.ReadString(secao, QStringLiteral("idioma"), QStringLiteral("PT")) == QLatin1String("PT");
+        config.ReadString(secao, Chave::idioma, QStringLiteral("PT")) == QLatin1String("PT");
     if (!portugues)
         checkVLinks->setChecked(false);
     checkVLinks->setEnabled(portugues);
@@ -233,31 +228,31 @@ void TframeConfig::btnVoltarClick() {
 }
 
 void TframeConfig::opcoesRenderChange() {
-    gravarIndice(QStringLiteral("wmodeFlash"), opcoesRender->currentIndex());
+    gravarIndice(Chave::wmodeFlash, opcoesRender->currentIndex());
 }
 
 void TframeConfig::opcoesQualidadeChange() {
-    gravarIndice(QStringLiteral("qualidadeFlash"), opcoesQualidade->currentIndex());
+    gravarIndice(Chave::qualidadeFlash, opcoesQualidade->currentIndex());
 }
 
 void TframeConfig::checkNoOffsetClick() {
-    gravarOpcao(QStringLiteral("noOffset"), checkNoOffset->isChecked());
+    gravarOpcao(Chave::noOffset, checkNoOffset->isChecked());
 }
 
 void TframeConfig::checkAnimClick() {
-    gravarOpcao(QStringLiteral("usarAnim"), checkAnim->isChecked());
+    gravarOpcao(Chave::usarAnim, checkAnim->isChecked());
 }
 
 void TframeConfig::checkVLinksClick() {
-    gravarOpcao(QStringLiteral("ativarVerificadorLinks"), checkVLinks->isChecked());
+    gravarOpcao(Chave::ativarVerificadorLinks, checkVLinks->isChecked());
 }
 
 void TframeConfig::checkSalaClick() {
-    gravarOpcao(QStringLiteral("salaQL6"), checkSala->isChecked());
+    gravarOpcao(Chave::salaQL6, checkSala->isChecked());
 }
 
 void TframeConfig::checkMenuCtxClick() {
-    gravarOpcao(QStringLiteral("menuCtx"), checkMenuCtx->isChecked());
+    gravarOpcao(Chave::menuCtx, checkMenuCtx->isChecked());
 }
 
 // The entry's text names the language: "PT" and "EN" are the built-in tables.
@@ -272,8 +267,8 @@ void TframeConfig::selectIdiomaChange() {
         return;
     }
     gravar(*principal_->config, [&](TArquivoConfig& config) {
-        config.WriteInteger(Constantes::secao, QStringLiteral("idIdioma"), indice);
-        config.WriteString(Constantes::secao, QStringLiteral("idioma"), codigo);
+        config.WriteInteger(Constantes::secao, Chave::idIdioma, indice);
+        config.WriteString(Constantes::secao, Chave::idioma, codigo);
     });
     // Applying cleared the performance lists.
     mostrarConfigs();
@@ -282,9 +277,9 @@ void TframeConfig::selectIdiomaChange() {
 // Puts the stored language back on screen and says why the choice failed; nothing is written.
 void TframeConfig::recuperarIdioma(const EErro& erro) {
     const TArquivoConfig& config = *principal_->config;
-    selecionar(selectIdioma, config.ReadInteger(Constantes::secao, QStringLiteral("idIdioma"), 1));
+    selecionar(selectIdioma, config.ReadInteger(Constantes::secao, Chave::idIdioma, 1));
     principal_->idioma->carregarIdioma(
-        config.ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("EN")));
+        config.ReadString(Constantes::secao, Chave::idioma, QStringLiteral("EN")));
     principal_->idioma->aplicarIdioma();
     mostrarConfigs();
     principal_->servicos.mensagens->avisarErro(
