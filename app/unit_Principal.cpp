@@ -214,7 +214,6 @@ void TPrincipal::alinharComponentesHome() {
 
 void TPrincipal::FormCreate() {
     qlDef.clear();
-    primeiraVezVlm = true;
     fechandoJogo = -1;
 
     dataDir = pastaComBarra(servicos.pastas->pastaDadosUsuario()) + Constantes::nomePasta;
@@ -231,7 +230,7 @@ void TPrincipal::FormCreate() {
     idioma->add(btnConfig, QStringLiteral("Caption"));
     iniciarInterface();
     idioma->aplicarIdioma();
-    textoVersao->setPlainText(textoSobre());
+    Componentes::escreverMemo(textoVersao, textoSobre());
 
     servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
     listaBadURLs.clear();
@@ -264,9 +263,9 @@ void TPrincipal::iniciarInterface() {
     for (int i = 0; i < bannersJogos.size(); ++i)
         comporTile(i);
 
-    frameProtetor = new TframeProtetor(this, painelQuillet);
-    frameConfig = new TframeConfig(this, painelQuillet);
-    frameErroFlash = new TframeErroFlash(this, painelQuillet);
+    frameProtetor = new TframeProtetor(contextoTelas(), painelQuillet);
+    frameConfig = new TframeConfig(contextoTelas(), painelQuillet);
+    frameErroFlash = new TframeErroFlash(contextoTelas(), painelQuillet);
     frameProtetor->init();
     frameConfig->init();
     frameErroFlash->init();
@@ -274,14 +273,30 @@ void TPrincipal::iniciarInterface() {
         (new TAjustePai(frame))->setAlinhado(true);
         frame->hide();
     }
+    ligarTelasOcultas();
+}
+
+TContextoTela TPrincipal::contextoTelas() {
+    return {*idioma, *config, servicos};
+}
+
+// What the program's own screens ask for.
+void TPrincipal::ligarTelasOcultas() {
+    Conexao::protegida(frameProtetor, &TframeProtetor::voltarPedido, this, [this] {
+        painelJogo->show();
+        ocultarQuillet(painelJogo);
+    });
+    Conexao::protegida(frameConfig, &TframeConfig::voltarPedido, this,
+                       [this] { ocultarQuillet(painelHome); });
+    Conexao::protegida(frameConfig, &TframeConfig::encerramentoPedido, this,
+                       [this] { servicos.encerramento->encerrarAgora(); });
+    Conexao::protegida(frameErroFlash, &TframeErroFlash::abrirEnderecoPedido, this, &TPrincipal::abrirURL);
 }
 
 // The version line, then the note (which may run over several lines).
 QString TPrincipal::textoSobre() const {
-    QString texto =
-        idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
-        QLatin1Char('\n') + idioma->get(QStringLiteral("Principal.textoSobre"));
-    return texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
+           QLatin1String("\r\n") + idioma->get(QStringLiteral("Principal.textoSobre"));
 }
 
 // A settings file that cannot be written does not keep the settings screen from opening.
@@ -469,6 +484,14 @@ void TPrincipal::modoFullscreen() {
 
 bool TPrincipal::emFullscreen() const {
     return windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+int TPrincipal::topoJanela() const {
+    return y();
+}
+
+int TPrincipal::alturaLegenda() const {
+    return servicos.metricas->alturaLegenda(this);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,9 +1,9 @@
 #include "games/unit_frameVelmora.h"
 
-#include "app/unit_Principal.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
-#include "games/unit_PonteScript.h"
+#include "platform/unit_Servicos.h"
+#include "player/unit_FlashPlayer.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
@@ -68,7 +68,8 @@ QImage iconeExpandir() {
 
 } // namespace
 
-TframeVelmora::TframeVelmora(TPrincipal* principal, QWidget* pai) : TframeJogo(principal, pai) {
+TframeVelmora::TframeVelmora(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai)
+    : TframeJogo(contexto, janela, pai) {
     setObjectName(QStringLiteral("frameVelmora"));
     criarConteudo();
     criarCabecalho();
@@ -165,7 +166,7 @@ void TframeVelmora::criarPainelDesempenho() {
 void TframeVelmora::iniciar() {
     criarFlash(areaC);
     registrarTextos();
-    Flash->setMovie(principal_->servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
+    Flash->setMovie(contexto_.servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
                     sufixoSala());
     Flash->setScale(QStringLiteral("noScale"));
     mostrarConfigs();
@@ -174,12 +175,11 @@ void TframeVelmora::iniciar() {
 // Every screen registers its texts and takes the current language, so a
 // screen built after a closed one speaks the language as well.
 void TframeVelmora::registrarTextos() {
-    principal_->primeiraVezVlm = false;
     for (QWidget* control : std::initializer_list<QWidget*>{
              btnVoltar, btnDesempenho, btnFechar, tituloDesempenho, textoRender, opcoesRender, textoQualidade,
              opcoesQualidade, checkNoOffset, textoDInfo, btnFechar2})
-        principal_->idioma->add(control, QStringLiteral("Caption"));
-    principal_->idioma->aplicarIdioma();
+        contexto_.idioma.add(control, QStringLiteral("Caption"));
+    contexto_.idioma.aplicarIdioma();
 }
 
 void TframeVelmora::mostrarConfigs() {
@@ -266,8 +266,7 @@ void TframeVelmora::FlashFlashCall(const QString& request) {
     Flash->setBGColor(QStringLiteral("6A7495"));
     colorirConteudo(corFilme);
     Flash->setQuality(OpcoesPlayer::qualidade(lerConfig(Chave::qualidadeFlash, 1)));
-    PonteScript::responder(*principal_, *Flash, request,
-                           principal_->servicos.enderecos.raizVelmora + sufixoSala());
+    responderFilme(request, contexto_.servicos.enderecos.raizVelmora + sufixoSala());
 }
 
 void TframeVelmora::FrameResize() {
@@ -278,17 +277,14 @@ void TframeVelmora::FrameResize() {
 
 void TframeVelmora::Image3Click() {
     if (noOffset()) {
-        principal_->servicos.mensagens->informar(
-            principal_->idioma->get(QStringLiteral("frameVelmora.alerta1")));
+        contexto_.servicos.mensagens->informar(contexto_.idioma.get(QStringLiteral("frameVelmora.alerta1")));
         return;
     }
     expandirTela();
 }
 
 void TframeVelmora::btnFecharClick() {
-    if (!confirmarFechar(principal_->idioma->get(QStringLiteral("frameVelmora.confirmarFechar"))))
-        return;
-    principal_->callbackOcultarHome = {principal_, &TPrincipal::fecharVelmora};
+    confirmarFechar(contexto_.idioma.get(QStringLiteral("frameVelmora.confirmarFechar")));
 }
 
 void TframeVelmora::btnDesempenhoClick() {
@@ -312,26 +308,26 @@ void TframeVelmora::opcoesQualidadeChange() {
 }
 
 void TframeVelmora::checkNoOffsetClick() {
-    principal_->config->WriteBool(Constantes::secao, Chave::noOffset, checkNoOffset->isChecked());
+    contexto_.config.WriteBool(Constantes::secao, Chave::noOffset, checkNoOffset->isChecked());
     aplicarNoOffset();
-    principal_->config->UpdateFile();
+    contexto_.config.UpdateFile();
 }
 
 QString TframeVelmora::sufixoSala() const {
-    return principal_->config->ReadBool(Constantes::secao, Chave::salaQL6, true) ? sala : QString();
+    return contexto_.config.ReadBool(Constantes::secao, Chave::salaQL6, true) ? sala : QString();
 }
 
 bool TframeVelmora::noOffset() const {
-    return principal_->config->ReadBool(Constantes::secao, Chave::noOffset, false);
+    return contexto_.config.ReadBool(Constantes::secao, Chave::noOffset, false);
 }
 
 int TframeVelmora::lerConfig(const QString& chave, int padrao) const {
-    return principal_->config->ReadInteger(Constantes::secao, chave, padrao);
+    return contexto_.config.ReadInteger(Constantes::secao, chave, padrao);
 }
 
 void TframeVelmora::gravarConfig(const QString& chave, int valor) {
-    principal_->config->WriteInteger(Constantes::secao, chave, valor);
-    principal_->config->UpdateFile();
+    contexto_.config.WriteInteger(Constantes::secao, chave, valor);
+    contexto_.config.UpdateFile();
 }
 
 void TframeVelmora::colorirConteudo(const QColor& cor) {

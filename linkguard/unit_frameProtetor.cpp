@@ -1,9 +1,7 @@
 #include "linkguard/unit_frameProtetor.h"
 
-#include "app/unit_Principal.h"
 #include "core/unit_Conexao.h"
 #include "settings/unit_Idioma.h"
-#include "ui/unit_AjustePai.h"
 #include "ui/unit_Componentes.h"
 #include "ui/unit_Painel.h"
 
@@ -12,9 +10,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+namespace {
+
+// Between the copied address and the one it led to.
+const QString juncao = QStringLiteral(" -> ");
+
+} // namespace
+
+TframeProtetor::TframeProtetor(TContextoTela contexto, QWidget* pai) : TFrame(pai), contexto_(contexto) {
     setObjectName(QStringLiteral("frameProtetor"));
-    (new TAjustePai(this))->setAlinhado(true);
     Componentes::pintarFundo(this, Qt::white);
     setFont(Componentes::fonteSegoe(13));
 
@@ -56,11 +60,20 @@ TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai
 }
 
 void TframeProtetor::init() {
-    principal_->idioma->add(textoTitulo, QStringLiteral("Caption"));
-    principal_->idioma->add(btnVoltar, QStringLiteral("Caption"));
+    contexto_.idioma.add(textoTitulo, QStringLiteral("Caption"));
+    contexto_.idioma.add(btnVoltar, QStringLiteral("Caption"));
+}
+
+void TframeProtetor::mostrarAviso(const QString& url, const QString& urlOriginal) {
+    const bool direto = url == urlOriginal;
+    const QString info =
+        direto ? contexto_.idioma.get(QStringLiteral("frameProtetor.texto1"), {url})
+               : contexto_.idioma.get(QStringLiteral("frameProtetor.texto2"), {urlOriginal, url});
+    show();
+    textoURL->setText(direto ? url : urlOriginal + juncao + url);
+    Componentes::escreverMemo(textoInfo, info);
 }
 
 void TframeProtetor::btnVoltarClick() {
-    principal_->painelJogo->show();
-    principal_->ocultarQuillet(principal_->painelJogo);
+    Q_EMIT voltarPedido();
 }

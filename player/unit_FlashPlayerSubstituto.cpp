@@ -1,6 +1,7 @@
 #include "player/unit_FlashPlayerSubstituto.h"
 
 #include "core/unit_Conexao.h"
+#include "player/unit_PedidosFilme.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -18,15 +19,6 @@ namespace {
 constexpr QSize tamanhoPalco(800, 600);
 constexpr std::array<int, 4> estadosCarga = {0, 2, 3, 4};
 constexpr int intervaloCarga = 100;
-
-// What a game's loader movie asks its page first, and its full-screen call.
-const QString pedidoEndereco = QStringLiteral(
-    R"(<invoke name="window.location.href.toString" returntype="xml"><arguments></arguments></invoke>)");
-const QString pedidoIdentidade =
-    QStringLiteral(R"(<invoke name="function(){return navigator.appVersion+'-'+navigator.appName;}" )"
-                   R"(returntype="xml"><arguments></arguments></invoke>)");
-const QString pedidoTelaCheia =
-    QStringLiteral(R"(<invoke name="pleinEcran" returntype="xml"><arguments><true/></arguments></invoke>)");
 
 QString nomeQualidade(int qualidade) {
     static const std::array<QString, 4> nomes = {QStringLiteral("low"), QStringLiteral("high"),
@@ -180,16 +172,16 @@ void TFlashPlayerSubstituto::avancarCarga() {
 
 void TFlashPlayerSubstituto::perguntarPagina() {
     const QPointer<TFlashPlayerSubstituto> vivo(this);
-    const std::optional<QString> endereco = chamarExterno(pedidoEndereco);
+    const std::optional<QString> endereco = chamarExterno(PedidosFilme::enderecoPagina);
     if (!vivo)
         return;
     textoPagina_->setText(QStringLiteral("Page address: ") + textoResposta(endereco));
-    const std::optional<QString> identidade = chamarExterno(pedidoIdentidade);
+    const std::optional<QString> identidade = chamarExterno(PedidosFilme::identidadeNavegador);
     if (!vivo)
         return;
     textoIdentidade_->setText(QStringLiteral("Browser identity: ") + textoResposta(identidade));
 }
 
 void TFlashPlayerSubstituto::pedirTelaCheia() {
-    chamarExterno(pedidoTelaCheia);
+    chamarExterno(PedidosFilme::telaCheia);
 }

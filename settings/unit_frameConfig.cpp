@@ -1,11 +1,12 @@
 #include "settings/unit_frameConfig.h"
 
-#include "app/unit_Principal.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
+#include "core/unit_Recursos.h"
 #include "core/unit_Texto.h"
 #include "core/unit_TratadorErros.h"
+#include "platform/unit_Servicos.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
@@ -78,7 +79,7 @@ void selecionar(QComboBox* lista, int indice) {
 
 } // namespace
 
-TframeConfig::TframeConfig(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+TframeConfig::TframeConfig(TContextoTela contexto, QWidget* pai) : TFrame(pai), contexto_(contexto) {
     setObjectName(QStringLiteral("frameConfig"));
     resize(724, 632);
     Componentes::pintarFundo(this, Qt::white);
@@ -187,18 +188,17 @@ void TframeConfig::ligarEventos() {
 }
 
 void TframeConfig::init() {
-    TIdioma* idioma = principal_->idioma;
     for (QWidget* control : std::initializer_list<QWidget*>{
              textoTitulo, btnVoltar, textoDesempenho, textoRender, textoQualidade, checkNoOffset, textoVLinks,
              checkVLinks, textoDescricaoVLinks, textoOutras, checkSala, checkAnim, checkMenuCtx,
              textoContrato, opcoesRender, opcoesQualidade})
-        idioma->add(control, QStringLiteral("Caption"));
+        contexto_.idioma.add(control, QStringLiteral("Caption"));
 }
 
 // A box whose state changes here writes its new value through its handler;
 // setting a box to the state it already has writes nothing.
 void TframeConfig::mostrarConfigs() {
-    const TArquivoConfig& config = *principal_->config;
+    const TArquivoConfig& config = contexto_.config;
     const QString& secao = Constantes::secao;
     selecionar(opcoesRender, config.ReadInteger(secao, Chave::wmodeFlash, 1));
     selecionar(opcoesQualidade, config.ReadInteger(secao, Chave::qualidadeFlash, 1));
@@ -218,13 +218,13 @@ void TframeConfig::mostrarConfigs() {
     checkVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setText(
-        portugues ? principal_->idioma->get(QStringLiteral("frameConfig.textoDescricaoVLinks"))
+        portugues ? contexto_.idioma.get(QStringLiteral("frameConfig.textoDescricaoVLinks"))
                   : textoSoPortugues);
 }
 
 // The main window hides the screen once it has slid out of view.
 void TframeConfig::btnVoltarClick() {
-    principal_->ocultarQuillet(principal_->painelHome);
+    Q_EMIT voltarPedido();
 }
 
 void TframeConfig::opcoesRenderChange() {
@@ -260,13 +260,13 @@ void TframeConfig::selectIdiomaChange() {
     const int indice = selectIdioma->currentIndex();
     const QString codigo = selectIdioma->currentText();
     try {
-        principal_->idioma->carregarIdioma(codigo);
-        principal_->idioma->aplicarIdioma();
+        contexto_.idioma.carregarIdioma(codigo);
+        contexto_.idioma.aplicarIdioma();
     } catch (const EErro& erro) {
         recuperarIdioma(erro);
         return;
     }
-    gravar(*principal_->config, [&](TArquivoConfig& config) {
+    gravar(contexto_.config, [&](TArquivoConfig& config) {
         config.WriteInteger(Constantes::secao, Chave::idIdioma, indice);
         config.WriteString(Constantes::secao, Chave::idioma, codigo);
     });
@@ -276,32 +276,32 @@ void TframeConfig::selectIdiomaChange() {
 
 // Puts the stored language back on screen and says why the choice failed; nothing is written.
 void TframeConfig::recuperarIdioma(const EErro& erro) {
-    const TArquivoConfig& config = *principal_->config;
+    const TArquivoConfig& config = contexto_.config;
     selecionar(selectIdioma, config.ReadInteger(Constantes::secao, Chave::idIdioma, 1));
-    principal_->idioma->carregarIdioma(
+    contexto_.idioma.carregarIdioma(
         config.ReadString(Constantes::secao, Chave::idioma, QStringLiteral("EN")));
-    principal_->idioma->aplicarIdioma();
+    contexto_.idioma.aplicarIdioma();
     mostrarConfigs();
-    principal_->servicos.mensagens->avisarErro(
-        principal_->idioma->get(QStringLiteral("Mensagem.erroCarregarIdioma"), {erro.Message()}));
+    contexto_.servicos.mensagens->avisarErro(
+        contexto_.idioma.get(QStringLiteral("Mensagem.erroCarregarIdioma"), {erro.Message()}));
 }
 
 // Declining the terms ends the program at once, without the close question.
 void TframeConfig::textoContratoClick() {
     QString termos;
-    for (const QString& linha : Texto::linhas(principal_->QuilletRSC(QStringLiteral("LICENCA"))->readAll()))
+    for (const QString& linha : Texto::linhas(Recursos::ler(QStringLiteral("LICENCA"))))
         termos += linha + QStringLiteral("\r\n");
-    const QString pergunta = principal_->idioma->get(QStringLiteral("Principal.licença"), {termos});
-    if (!principal_->servicos.mensagens->perguntar(pergunta))
-        principal_->servicos.encerramento->encerrarAgora();
+    const QString pergunta = contexto_.idioma.get(QStringLiteral("Principal.licença"), {termos});
+    if (!contexto_.servicos.mensagens->perguntar(pergunta))
+        Q_EMIT encerramentoPedido();
 }
 
 void TframeConfig::gravarOpcao(const QString& chave, bool valor) {
-    gravar(*principal_->config,
+    gravar(contexto_.config,
            [&](TArquivoConfig& config) { config.WriteBool(Constantes::secao, chave, valor); });
 }
 
 void TframeConfig::gravarIndice(const QString& chave, int indice) {
-    gravar(*principal_->config,
+    gravar(contexto_.config,
            [&](TArquivoConfig& config) { config.WriteInteger(Constantes::secao, chave, indice); });
 }

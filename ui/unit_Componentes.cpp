@@ -4,6 +4,7 @@
 #include "ui/unit_Painel.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace Componentes {
@@ -56,6 +57,10 @@ QFrame* criarLinha(QWidget* pai, const char* nome, int altura) {
     linha->setFrameShadow(QFrame::Sunken);
     linha->setFixedHeight(altura);
     return linha;
+}
+
+void escreverMemo(QPlainTextEdit* memo, QString texto) {
+    memo->setPlainText(texto.replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
 } // namespace Componentes

@@ -6,6 +6,7 @@
 
 class QFrame;
 class QLabel;
+class QPlainTextEdit;
 class QWidget;
 class TPainel;
 
@@ -21,4 +22,6 @@ QLabel* criarTituloCabecalho(TPainel* cabecalho, const QString& texto);
 QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso);
 // A horizontal separator line of the given height.
 QFrame* criarLinha(QWidget* pai, const char* nome, int altura);
+// Replaces a memo's text; the language files' CR LF line ends become its own line breaks.
+void escreverMemo(QPlainTextEdit* memo, QString texto);
 } // namespace Componentes

@@ -44,7 +44,6 @@ TEST(Inicio, WindowStartsAtItsDesignSizeWithHomeInFront) {
     EXPECT_EQ(janela->painelJogo->caption(), QStringLiteral("Iniciando..."));
     EXPECT_EQ(janela->listaBadURLs, QStringList());
     EXPECT_EQ(janela->fechandoJogo, -1);
-    EXPECT_TRUE(janela->primeiraVezVlm);
     // The home panel is the top of the stack.
     EXPECT_EQ(janela->childAt(420, 300)->window(), janela.principal.get());
     QWidget* topo = janela->childAt(420, 10);

@@ -61,7 +61,6 @@ TEST_F(CicloJogos, FecharSoComSimEReabrirConstroiDeNovo) {
     EXPECT_EQ(fabrica->criados.size(), 2);
     EXPECT_EQ(novo->movies.size(), 1);
     EXPECT_EQ(principal->frameVelmora->btnVoltar->text(), QStringLiteral("< Home"));
-    EXPECT_FALSE(principal->primeiraVezVlm);
 }
 
 TEST_F(CicloJogos, OutrosJogosConvivemEFechamUmDeCadaVez) {
