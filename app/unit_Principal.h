@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/unit_DocumentoRemoto.h"
 #include "app/unit_OcultarHomeCallback.h"
 #include "games/unit_JanelaJogos.h"
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
+#include "remote/unit_DocumentoRemoto.h"
 #include "settings/unit_ContextoTela.h"
 
 #include <QImage>

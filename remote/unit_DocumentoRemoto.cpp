@@ -1,4 +1,4 @@
-#include "app/unit_DocumentoRemoto.h"
+#include "remote/unit_DocumentoRemoto.h"
 
 #include "core/unit_Erros.h"
 #include "core/unit_Texto.h"
