@@ -126,12 +126,13 @@ TRegrasLinks::TVeredito TRegrasLinks::julgar(const QString& url, const QString& 
                                              TOrcamento& orcamento) const {
     if (!titulo.isEmpty() && tituloRuim(titulo))
         return TVeredito::titulo;
+    const TTextoBusca texto(url);
     // A quarter of the budget at most, so that an address built to make the
     // keyword pattern backtrack cannot keep the list from being tried.
-    const TResultadoBusca chave = palavrasChave().buscar(url, orcamento, orcamento.passosRestantes() / 4);
+    const TResultadoBusca chave = palavrasChave().buscar(texto, orcamento, orcamento.passosRestantes() / 4);
     if (chave.trecho)
         return TVeredito::palavrasChave;
-    const TBuscaLista lista = buscarNaLista(url, orcamento);
+    const TBuscaLista lista = buscarNaLista(texto, orcamento);
     if (lista.casou)
         return TVeredito::siteRuim;
     if (!chave.interrompida && lista.indecisas == 0)
@@ -154,7 +155,7 @@ bool TRegrasLinks::tituloRuim(const QString& titulo) {
 // Every entry first gets a short look, so that runaway entries cannot keep
 // the sound ones after them from being tried; those that need longer are then
 // tried again, in list order, with what the budget has left.
-TRegrasLinks::TBuscaLista TRegrasLinks::buscarNaLista(const QString& url, TOrcamento& orcamento) const {
+TRegrasLinks::TBuscaLista TRegrasLinks::buscarNaLista(const TTextoBusca& url, TOrcamento& orcamento) const {
     const uint64_t olhada = primeiraOlhada(orcamento.passosRestantes(), padroesLista_.size());
     std::vector<const TPadrao*> adiadas;
     for (const TPadrao& padrao : padroesLista_) {

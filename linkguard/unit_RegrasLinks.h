@@ -46,7 +46,7 @@ private:
     };
 
     static bool tituloRuim(const QString& titulo);
-    TBuscaLista buscarNaLista(const QString& url, TOrcamento& orcamento) const;
+    TBuscaLista buscarNaLista(const TTextoBusca& url, TOrcamento& orcamento) const;
 
     QStringList lista_;
     std::vector<TPadrao> padroesLista_;
