@@ -1,0 +1,140 @@
+#include "linkguard/unit_PedacoObrigatorio.h"
+#include "linkguard/unit_RegrasLinks.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+TOrcamento semRelogio(uint64_t passos = TOrcamento::deJulgamento().passosRestantes()) {
+    return TOrcamento(passos, 24h);
+}
+
+template <class TLista> const QString& sortear(std::mt19937& sorte, const TLista& lista) {
+    return lista[sorte() % lista.size()];
+}
+
+// A text the entry may well match: a quantified character written 0 to 2
+// times (once at least for "+"), "." some character, a class its first
+// character, escapes and anchors taken away. Groups and alternatives stay
+// as they are written.
+QString exemplo(std::mt19937& sorte, const QString& entrada) {
+    const QString letras = QStringLiteral("ab.-/\u00E9");
+    QString texto;
+    qsizetype ultimo = 0;
+    for (qsizetype i = 0; i < entrada.size(); ++i) {
+        const QChar c = entrada[i];
+        if (c == u'?' || c == u'*' || c == u'+') {
+            const QString repetido = texto.right(ultimo);
+            texto.chop(ultimo);
+            for (unsigned vezes = c == u'?' ? sorte() % 2 : (c == u'+') + sorte() % 3; vezes > 0; --vezes)
+                texto += repetido;
+            if (i + 1 < entrada.size() && (entrada[i + 1] == u'?' || entrada[i + 1] == u'+'))
+                ++i;
+            ultimo = 0;
+        } else if (c == u'^' || c == u'$' ||
+                   (c == u'\\' && i + 1 < entrada.size() && entrada[i + 1] == u'b')) {
+            i += c == u'\\';
+            ultimo = 0;
+        } else if (c == u'\\' && i + 1 < entrada.size() && entrada[i + 1] == u'd') {
+            ++i;
+            texto += QChar(char16_t(u'0' + sorte() % 10));
+            ultimo = 1;
+        } else if (c == u'[' && i + 1 < entrada.size()) {
+            // The first character a class names.
+            texto += entrada[i + 1] == u'^' ? u'#' : entrada[i + 1];
+            i = std::max(i, entrada.indexOf(u']', i + 2));
+            ultimo = 1;
+        } else {
+            const bool escapado = c == u'\\' && i + 1 < entrada.size();
+            i += escapado;
+            ultimo = entrada[i].isHighSurrogate() && i + 1 < entrada.size() ? 2 : 1;
+            texto += c == u'.' ? QString(letras[sorte() % letras.size()]) : entrada.mid(i, ultimo);
+            i += ultimo - 1;
+        }
+    }
+    return texto;
+}
+
+} // namespace
+
+TEST(PedacoObrigatorio, PedacoQueTodoCasamentoContem) {
+    const struct {
+        const char16_t* entrada;
+        const char16_t* pedaco;
+    } casos[] = {
+        {u"site1\\.com", u"site1.com"},
+        // A bare dot stands for any character: the longer side is kept.
+        {u"premios-velmora.com", u"premios-velmora"},
+        {u"^conta\\-velmora$", u"conta-velmora"},
+        {u"velmora\\b\\.net", u"velmora"},
+        // Quantifiers on one character, the first one included.
+        {u"x*abc\\.tk", u"abc.tk"},
+        {u"ab?cde", u"cde"},
+        {u"x+abc", u"xabc"},
+        {u"ab+cd", u"bcd"},
+        {u"ab+?cd", u"bcd"},
+        {u"abc*+d", u"ab"},
+        {u"gr\u00E1tis\\.com\\/entrar", u"gr\u00E1tis.com/entrar"},
+        // A character outside the basic plane is taken whole by its quantifier.
+        {u"morango\U0001F353?s", u"morango"},
+        {u"\U0001F353+ab", u"\U0001F353ab"},
+        {u"x\uFFFDy", u"x\uFFFDy"},
+        {u"0123456789abcdefghijklmnopqrstuvwxyz", u"0123456789abcdefghijklmnopqrstuv"},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(pedacoObrigatorio(QString::fromUtf16(caso.entrada)), QString::fromUtf16(caso.pedaco))
+            << QString::fromUtf16(caso.entrada).toStdString();
+}
+
+TEST(PedacoObrigatorio, EntradasQueNaoSeAnalisam) {
+    const char16_t* casos[] = {
+        u"",        u".",       u"a?",       u"^$",      u"(ruim)\\.com", u"ruim|bom",
+        u"[rR]uim", u"ruim{2}", u"\\d+ruim", u"\\x41bc", u"\\Qa.b\\E",    u"*ruim",
+        u"+ruim",   u"?ruim",   u"(?i)ruim", u"ruim]",   u"ruim}",        u"a\\ b",
+        u"ruim\\1", u"a**b",    u"a+++b",    u"ruim\\",
+    };
+    for (const char16_t* caso : casos)
+        EXPECT_EQ(pedacoObrigatorio(QString::fromUtf16(caso)), QString())
+            << QString::fromUtf16(caso).toStdString();
+}
+
+// The claim the index rests on, tried against the library itself: wherever
+// an entry with a piece matches, the match holds the piece.
+TEST(PedacoObrigatorio, TodoCasamentoDaBibliotecaContemOPedaco) {
+    const QStringList itens = {"a",   "b",  "c",  "\u00E9", "\U0001F353", ".", "\\.", "?",   "*",
+                               "+",   "+?", "*+", "??",     "^",          "$", "\\b", "\\B", "-",
+                               "\\-", "/",  "a+", "b*",     "(",          "|", "[ab]"};
+    const QStringList letras = {"a", "b", "c", ".", "\u00E9", "\U0001F353", "-", "/", " ", "http://www."};
+    std::mt19937 sorte(31);
+    int comPedaco = 0;
+    int casamentos = 0;
+    for (int i = 0; i < 3'000; ++i) {
+        QString entrada;
+        for (int n = 1 + sorte() % 7; n > 0; --n)
+            entrada += sortear(sorte, itens);
+        const TPadrao padrao(TRegrasLinks::prefixoSiteRuim + entrada);
+        const QString pedaco = pedacoObrigatorio(entrada);
+        if (!padrao.compilado() || pedaco.isEmpty())
+            continue;
+        ++comPedaco;
+        for (int j = 0; j < 25; ++j) {
+            QString texto = j % 2 ? exemplo(sorte, entrada) : QString();
+            for (int n = sorte() % 10; n > 0; --n)
+                texto.insert(qsizetype(sorte() % (texto.size() + 1)), sortear(sorte, letras));
+            TOrcamento orcamento = semRelogio();
+            const std::optional<TTrecho> trecho = padrao.buscar(texto, orcamento).trecho;
+            if (!trecho)
+                continue;
+            ++casamentos;
+            ASSERT_TRUE(texto.mid(trecho->inicio, trecho->tamanho).contains(pedaco))
+                << "entry " << entrada.toStdString() << " piece " << pedaco.toStdString() << " text "
+                << texto.toStdString();
+        }
+    }
+    EXPECT_GT(comPedaco, 500);
+    EXPECT_GT(casamentos, 5'000);
+}
