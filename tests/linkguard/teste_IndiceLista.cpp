@@ -1,9 +1,11 @@
+#include "linkguard/unit_AutomatoPedacos.h"
 #include "linkguard/unit_PedacoObrigatorio.h"
 #include "linkguard/unit_RegrasLinks.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -137,4 +139,45 @@ TEST(PedacoObrigatorio, TodoCasamentoDaBibliotecaContemOPedaco) {
     }
     EXPECT_GT(comPedaco, 500);
     EXPECT_GT(casamentos, 5'000);
+}
+
+TEST(AutomatoPedacos, PedacosQueSeSobrepoemOuSeRepetem) {
+    const std::vector<std::u16string_view> pedacos = {u"he", u"she", u"his",           u"hers", u"a",
+                                                      u"aa", u"aaa", u"\u00E9t\u00E9", u"he"};
+    const TAutomatoPedacos automato(pedacos);
+    const std::vector<uint32_t> achados = automato.presentes(u"ushers aaaa \u00E9t\u00E9");
+    EXPECT_EQ(std::multiset<uint32_t>(achados.begin(), achados.end()),
+              (std::multiset<uint32_t>{0, 1, 3, 4, 5, 6, 7, 8}));
+    EXPECT_TRUE(automato.presentes(u"").empty());
+    EXPECT_TRUE(TAutomatoPedacos().presentes(u"qualquer").empty());
+}
+
+// Against the plain way, on small alphabets where pieces overlap, nest,
+// repeat and share their ends.
+TEST(AutomatoPedacos, IgualABuscarCadaPedaco) {
+    const std::u16string alfabeto = u"ab.\u00E9\U0001F353";
+    std::mt19937 sorte(7);
+    for (int conjunto = 0; conjunto < 300; ++conjunto) {
+        std::vector<std::u16string> textos;
+        for (int n = 1 + sorte() % 30; n > 0; --n) {
+            std::u16string pedaco;
+            for (int k = 1 + sorte() % 5; k > 0; --k)
+                pedaco += alfabeto[sorte() % alfabeto.size()];
+            textos.push_back(pedaco);
+        }
+        const std::vector<std::u16string_view> pedacos(textos.begin(), textos.end());
+        const TAutomatoPedacos automato(pedacos);
+        for (int t = 0; t < 30; ++t) {
+            std::u16string texto;
+            for (int k = sorte() % 25; k > 0; --k)
+                texto += alfabeto[sorte() % alfabeto.size()];
+            std::multiset<uint32_t> esperados;
+            for (uint32_t p = 0; p < pedacos.size(); ++p)
+                if (texto.find(pedacos[p]) != std::u16string::npos)
+                    esperados.insert(p);
+            const std::vector<uint32_t> achados =
+                automato.presentes(QStringView(texto.data(), qsizetype(texto.size())));
+            ASSERT_EQ(std::multiset<uint32_t>(achados.begin(), achados.end()), esperados);
+        }
+    }
 }
