@@ -10,6 +10,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using TModoLista = TRegrasLinks::TModoLista;
 
 TOrcamento semRelogio(uint64_t passos = TOrcamento::deJulgamento().passosRestantes()) {
     return TOrcamento(passos, 24h);
@@ -59,6 +60,29 @@ QString exemplo(std::mt19937& sorte, const QString& entrada) {
         }
     }
     return texto;
+}
+
+// A copy changed in one place: a character replaced, added, dropped or put
+// in the other letter case, or the text cut short.
+QString mutar(std::mt19937& sorte, QString texto) {
+    const QStringList trocas = {"x", ".", "-", "/", "\u00E9", "\U0001F353", "0", "_", " "};
+    if (texto.isEmpty())
+        return sortear(sorte, trocas);
+    const qsizetype lugar = qsizetype(sorte() % texto.size());
+    switch (sorte() % 5) {
+    case 0:
+        return texto.replace(lugar, 1, sortear(sorte, trocas));
+    case 1:
+        return texto.insert(lugar, sortear(sorte, trocas));
+    case 2:
+        return texto.remove(lugar, 1);
+    case 3: {
+        const QChar c = texto[lugar];
+        return texto.replace(lugar, 1, c.isUpper() ? c.toLower() : c.toUpper());
+    }
+    default:
+        return texto.left(lugar);
+    }
 }
 
 } // namespace
@@ -180,4 +204,139 @@ TEST(AutomatoPedacos, IgualABuscarCadaPedaco) {
             ASSERT_EQ(std::multiset<uint32_t>(achados.begin(), achados.end()), esperados);
         }
     }
+}
+
+namespace {
+
+// Entries of every kind a list may hold, among host names of its own kind.
+QStringList listaMista() {
+    QStringList lista = {
+        "gratis\\.com", // ends a later entry: found only as a suffix of it
+        "morango-gratis\\.com",
+        "queijo.tk",              // a bare dot: any character
+        "[0-9]+-velmora\\.net",   // a class
+        "conta|login-velmora",    // alternation at the top
+        "(premio|bonus)s?\\.org", // alternation in a group
+        "^www\\.velmora-login",   // anchored at the start of the address
+        "\\.ru$",                 // anchored at its end
+        "\\bhack\\b",             // word boundaries
+        "s*ite1\\.com",           // quantifiers on the first character
+        "x?velmora\\.com\\.br",
+        "premio-velmoras?\\.com",
+        "trofeuu*\\.net",
+        "g+ratis-velmora",
+        "Velmora-Oficial\\.com", // letter case counts
+        "VELMORA",
+        "fr\u00E9sas-gr\u00E1tis\\.fr", // text outside ASCII
+        "\U0001F353+\\.ws",
+        "x\uFFFDy",        // matches where the address holds half a pair
+        "(?i)cheese-free", // letter case switched off inside the entry
+        "velmora\\.com/entrar\\?id=\\d+",
+        "(ruim", // does not compile: left out
+        "ab+c\\.info",
+        "a.b.c.d",
+        "free\\-morangos\\.com\\.br",
+        "d.\\.tk",
+        "^http://[^/]*\\.xyz/",
+    };
+    const QStringList palavras = {"morango", "queijo",  "premio", "login",
+                                  "conta",   "velmora", "bonus",  "gratis"};
+    const QStringList dominios = {"com", "net", "com\\.br", "org", "tk"};
+    std::mt19937 sorte(12);
+    for (int i = 0; i < 100; ++i) {
+        QString entrada = QStringLiteral("%1-%2%3\\.%4")
+                              .arg(sortear(sorte, palavras), sortear(sorte, palavras))
+                              .arg(i)
+                              .arg(sortear(sorte, dominios));
+        if (i % 7 == 0)
+            entrada.replace(QStringLiteral("\\."), QStringLiteral("."));
+        const qsizetype lugar = qsizetype(sorte() % lista.size());
+        lista.insert(lugar, entrada);
+        if (i % 5 == 0)
+            lista.insert(qsizetype(sorte() % (lugar + 1)), entrada.mid(entrada.indexOf(u'-') + 1));
+    }
+    return lista;
+}
+
+// Addresses made of the list's own entries, changed copies of them and
+// random text, with and without scheme and "www.".
+QStringList corpus(const QStringList& lista, int quantos) {
+    const QStringList inicios = {"http://", "http://www.", "http://login.", "http://a.b."};
+    const QStringList finais = {"", "/", "/?id=55", ".br", "x", "/entrar?id=7", "\U0001F353"};
+    const QString letras = QStringLiteral("abcxyz0129.-/_?=&VLM\u00E9\u00E1 ");
+    QStringList enderecos = {"http://x" + QString(QChar(0xD800)) + "y.com", "http://hack", "http://site1.com",
+                             "http://ab.c.d", "http://www.velmora-login.com"};
+    std::mt19937 sorte(2024);
+    while (enderecos.size() < quantos) {
+        QString miolo;
+        switch (sorte() % 4) {
+        case 0:
+            miolo = exemplo(sorte, sortear(sorte, lista));
+            break;
+        case 1:
+        case 2:
+            miolo = exemplo(sorte, sortear(sorte, lista));
+            for (int n = 1 + sorte() % 3; n > 0; --n)
+                miolo = mutar(sorte, miolo);
+            break;
+        default:
+            for (int n = sorte() % 30; n > 0; --n)
+                miolo += letras[sorte() % letras.size()];
+        }
+        enderecos << sortear(sorte, inicios) + miolo + sortear(sorte, finais);
+    }
+    return enderecos;
+}
+
+} // namespace
+
+// The indexed search and the literal one, on thousands of addresses: the
+// same verdict and the same line, with the whole budget; with a budget the
+// literal search often cannot finish, the same whenever it does, and never
+// more steps spent by the index.
+TEST(IndiceLista, MesmoVereditoEMesmaEntradaQueABuscaLiteral) {
+    const QStringList lista = listaMista();
+    TRegrasLinks regras;
+    testing::internal::CaptureStderr();
+    regras.definirLista(lista);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("left out"), std::string::npos);
+
+    int casados = 0;
+    int decididosSoPeloIndice = 0;
+    int decididosPorAmbos = 0;
+    for (const QString& url : corpus(lista, 12'000)) {
+        const TTextoBusca texto(url);
+        TOrcamento amploLiteral = semRelogio();
+        TOrcamento amploIndice = semRelogio();
+        const TRegrasLinks::TBuscaLista literal =
+            regras.buscarNaLista(texto, amploLiteral, TModoLista::literal);
+        const TRegrasLinks::TBuscaLista indexada = regras.buscarNaLista(texto, amploIndice);
+        ASSERT_EQ(literal.indecisas, 0) << url.toStdString();
+        ASSERT_EQ(indexada.indecisas, 0) << url.toStdString();
+        ASSERT_EQ(indexada.linha, literal.linha) << url.toStdString();
+        ASSERT_LE(amploIndice.passosGastos(), amploLiteral.passosGastos());
+        casados += literal.linha.has_value();
+
+        TOrcamento curtoLiteral = semRelogio(1'500);
+        TOrcamento curtoIndice = semRelogio(1'500);
+        const TRegrasLinks::TBuscaLista literalCurta =
+            regras.buscarNaLista(texto, curtoLiteral, TModoLista::literal);
+        const TRegrasLinks::TBuscaLista indexadaCurta = regras.buscarNaLista(texto, curtoIndice);
+        ASSERT_LE(curtoIndice.passosGastos(), curtoLiteral.passosGastos());
+        if (literalCurta.linha || literalCurta.indecisas == 0) {
+            ++decididosPorAmbos;
+            ASSERT_EQ(indexadaCurta.linha, literalCurta.linha) << url.toStdString();
+            ASSERT_EQ(indexadaCurta.indecisas, 0) << url.toStdString();
+        } else if (indexadaCurta.linha || indexadaCurta.indecisas == 0) {
+            // An entry needing more than its first look may still be owed an
+            // answer: a later one that matched decides, as in the literal search.
+            ++decididosSoPeloIndice;
+            ASSERT_EQ(indexadaCurta.linha.has_value(), literal.linha.has_value()) << url.toStdString();
+            ASSERT_GE(indexadaCurta.linha.value_or(0), literal.linha.value_or(0)) << url.toStdString();
+        }
+    }
+    // Neither side of the comparison is left empty.
+    EXPECT_GT(casados, 3'000);
+    EXPECT_GT(decididosPorAmbos, 1'000);
+    EXPECT_GT(decididosSoPeloIndice, 1'000);
 }
