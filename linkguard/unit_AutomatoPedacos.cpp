@@ -92,6 +92,11 @@ void TAutomatoPedacos::construirTrie(const std::vector<std::u16string_view>& ped
         }
     }
     inicioFilhos_.push_back(uint32_t(nos_.size()));
+    // Room was made for one node per code unit; pieces that share their
+    // beginnings need far fewer.
+    nos_.shrink_to_fit();
+    letra_.shrink_to_fit();
+    inicioFilhos_.shrink_to_fit();
 }
 
 // Breadth first, so that the links of every shorter node are known.
