@@ -34,6 +34,11 @@ public:
     TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega);
     ~TVerificadorURL() override;
 
+    // The title of a page: the text between the first "<title>" and the first
+    // "</title>", found by position alone, without blanks and control
+    // characters at its ends; empty when they do not enclose any.
+    static QString extrairTitulo(const QString& pagina);
+
 protected:
     void Execute() override;
 
