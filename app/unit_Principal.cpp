@@ -1,5 +1,7 @@
 #include "app/unit_Principal.h"
 
+#include "core/unit_ArquivoConfig.h"
+#include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
@@ -8,12 +10,10 @@
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "remote/unit_DefinicoesRemotas.h"
-#include "settings/unit_ArquivoConfig.h"
-#include "settings/unit_Chaves.h"
-#include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
 #include "ui/unit_AjustePai.h"
 #include "ui/unit_Componentes.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
 

@@ -5,7 +5,7 @@
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
 #include "remote/unit_DocumentoRemoto.h"
-#include "settings/unit_ContextoTela.h"
+#include "ui/unit_ContextoTela.h"
 
 #include <QImage>
 #include <QList>

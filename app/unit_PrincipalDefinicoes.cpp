@@ -5,8 +5,8 @@
 #include "core/unit_Conexao.h"
 #include "linkguard/unit_VigiaLinks.h"
 #include "remote/unit_DefinicoesRemotas.h"
-#include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
+#include "ui/unit_Idioma.h"
 
 void TPrincipal::criarDefinicoesRemotas() {
     definicoesRemotas = new TDefinicoesRemotas(

@@ -1,11 +1,11 @@
 // Closing the main window, the application-wide message filter and error handler.
 #include "app/unit_Principal.h"
 
+#include "core/unit_ArquivoConfig.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "games/unit_frameErroFlash.h"
-#include "settings/unit_ArquivoConfig.h"
-#include "settings/unit_Idioma.h"
+#include "ui/unit_Idioma.h"
 
 #include <QMouseEvent>
 #include <QTimer>

@@ -2,14 +2,14 @@
 // application-wide filter that keeps the right button away from a focused game.
 #include "app/unit_Principal.h"
 
+#include "core/unit_ArquivoConfig.h"
+#include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
-#include "settings/unit_ArquivoConfig.h"
-#include "settings/unit_Chaves.h"
-#include "settings/unit_Idioma.h"
 #include "ui/unit_AjustePai.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
 
 #include <QMouseEvent>

@@ -2,12 +2,12 @@
 // the warning it shows for a bad link.
 #include "app/unit_Principal.h"
 
+#include "core/unit_ArquivoConfig.h"
 #include "core/unit_Conexao.h"
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_VigiaLinks.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "remote/unit_DefinicoesRemotas.h"
-#include "settings/unit_ArquivoConfig.h"
 #include "ui/unit_Painel.h"
 
 // Velmora is the watched game; the definitions document may switch the watcher off.

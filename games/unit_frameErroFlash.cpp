@@ -3,8 +3,8 @@
 #include "core/unit_Conexao.h"
 #include "core/unit_Recursos.h"
 #include "platform/unit_Servicos.h"
-#include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
 #include "ui/unit_RotuloClicavel.h"
 

@@ -2,8 +2,8 @@
 
 #include "platform/unit_Servicos.h"
 #include "player/unit_FlashPlayer.h"
-#include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
 
 #include <QPushButton>

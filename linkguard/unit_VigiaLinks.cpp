@@ -1,10 +1,10 @@
 #include "linkguard/unit_VigiaLinks.h"
 
+#include "core/unit_ArquivoConfig.h"
+#include "core/unit_Chaves.h"
 #include "core/unit_Constantes.h"
 #include "linkguard/unit_VerificadorURL.h"
 #include "platform/unit_AreaTransferencia.h"
-#include "settings/unit_ArquivoConfig.h"
-#include "settings/unit_Chaves.h"
 
 TVigiaLinks::TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
                          QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes,

@@ -1,8 +1,8 @@
 #include "linkguard/unit_frameProtetor.h"
 
 #include "core/unit_Conexao.h"
-#include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
 
 #include <QLabel>

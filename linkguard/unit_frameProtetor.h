@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/unit_ContextoTela.h"
+#include "ui/unit_ContextoTela.h"
 #include "ui/unit_Frame.h"
 
 class QLabel;

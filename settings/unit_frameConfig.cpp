@@ -1,5 +1,7 @@
 #include "settings/unit_frameConfig.h"
 
+#include "core/unit_ArquivoConfig.h"
+#include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
@@ -7,11 +9,9 @@
 #include "core/unit_Texto.h"
 #include "core/unit_TratadorErros.h"
 #include "platform/unit_Servicos.h"
-#include "settings/unit_ArquivoConfig.h"
-#include "settings/unit_Chaves.h"
-#include "settings/unit_Idioma.h"
-#include "settings/unit_OpcoesPlayer.h"
+#include "player/unit_OpcoesPlayer.h"
 #include "ui/unit_Componentes.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
 #include "ui/unit_RotuloClicavel.h"
 

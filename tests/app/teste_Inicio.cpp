@@ -1,6 +1,6 @@
+#include "core/unit_ArquivoConfig.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
 #include "ui/unit_Imagem.h"

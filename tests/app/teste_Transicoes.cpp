@@ -1,5 +1,5 @@
+#include "core/unit_ArquivoConfig.h"
 #include "core/unit_Erros.h"
-#include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
 #include "ui/unit_Painel.h"

@@ -2,9 +2,9 @@
 // with and without arguments; a text whose directives do not fit its
 // arguments raises EFormato and nothing else.
 #include "core/unit_Erros.h"
-#include "settings/unit_Formatador.h"
-#include "settings/unit_Idioma.h"
+#include "core/unit_Formatador.h"
 #include "tests/fuzz/unit_EntradaFuzz.h"
+#include "ui/unit_Idioma.h"
 
 #include <QStringList>
 

@@ -1,13 +1,13 @@
 // The clipboard watcher and the warning it raises, on the main window.
 #include "app/unit_Principal.h"
+#include "core/unit_ArquivoConfig.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "settings/unit_ArquivoConfig.h"
-#include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Falsos.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
 

@@ -4,9 +4,9 @@
 #include "linkguard/unit_VerificadorURL.h"
 #include "net/unit_Trabalhador.h"
 #include "remote/unit_Definicoes.h"
-#include "settings/unit_Idioma.h"
 #include "tests/support/unit_Falsos.h"
 #include "tests/support/unit_ServidorLocal.h"
+#include "ui/unit_Idioma.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

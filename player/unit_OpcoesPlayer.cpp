@@ -1,4 +1,4 @@
-#include "settings/unit_OpcoesPlayer.h"
+#include "player/unit_OpcoesPlayer.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "settings/unit_ArquivoConfig.h"
+#include "core/unit_ArquivoConfig.h"
 
+#include "core/unit_DocumentoIni.h"
 #include "core/unit_Erros.h"
-#include "settings/unit_DocumentoIni.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "settings/unit_DocumentoIni.h"
+#include "core/unit_DocumentoIni.h"
 
 #include "core/unit_Erros.h"
 #include "core/unit_Texto.h"

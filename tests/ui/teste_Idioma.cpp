@@ -1,9 +1,9 @@
 #include "core/unit_Erros.h"
+#include "core/unit_Formatador.h"
 #include "core/unit_Recursos.h"
 #include "core/unit_Texto.h"
-#include "settings/unit_Formatador.h"
-#include "settings/unit_Idioma.h"
 #include "ui/unit_Frame.h"
+#include "ui/unit_Idioma.h"
 
 #include <QComboBox>
 #include <QFile>

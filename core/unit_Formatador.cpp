@@ -1,4 +1,4 @@
-#include "settings/unit_Formatador.h"
+#include "core/unit_Formatador.h"
 
 #include "core/unit_Erros.h"
 
