@@ -83,7 +83,7 @@ bool TClienteHttp::Get(const QString& url, QByteArray& corpo) {
                 return false;
             }
         }
-        if (seguidos == maxRedirecionamentos)
+        if (seguidos == limites_.redirecionamentosMaximos)
             return regra_ == TRegraSucesso::tambemRedirecionamentoFinal;
         endereco = destinoRedirecionamento();
         if (endereco.isEmpty())

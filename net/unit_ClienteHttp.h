@@ -15,6 +15,8 @@ struct TLimitesHttp {
     // at its headers (after the headers event), before any of the body is
     // read; a body of undeclared length fails it when it grows past the cap.
     qint64 corpoMaximo = 10 * 1024 * 1024;
+    // Redirects followed in one GET; the one past them is not followed, its response is the final one.
+    int redirecionamentosMaximos = 14;
     // Connections only to public addresses, never into this machine or its
     // networks, whether a link names such an address, a name resolves to it or
     // a redirect leads there. The address actually connected to is checked; a
@@ -35,18 +37,16 @@ struct TCabecalhosHttp {
 
 // An HTTP/1.1 client for one worker: GETs over http and https with the
 // program's User-Agent and no other header of its own. It follows redirects
-// itself (at most 14 in one GET) and keeps the cookies of its responses for
-// its own later requests only.
+// itself (as many as its limits allow) and keeps the cookies of its responses
+// for its own later requests only.
 class TClienteHttp {
 public:
     // What counts as success besides a final status in the 200s.
     enum class TRegraSucesso {
         apenas200s,
-        // Also a final 301, 302 or 304, and a 15th redirect (not followed); with an empty body.
+        // Also a final 301, 302 or 304, and a redirect past the limit (not followed); with an empty body.
         tambemRedirecionamentoFinal
     };
-
-    static constexpr int maxRedirecionamentos = 14;
 
     TClienteHttp(const TLimitesHttp& limites, TRegraSucesso regra);
     ~TClienteHttp();
