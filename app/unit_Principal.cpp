@@ -6,6 +6,7 @@
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "core/unit_Recursos.h"
+#include "core/unit_Texto.h"
 #include "core/unit_TratadorErros.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
@@ -21,7 +22,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QThread>
@@ -232,7 +232,9 @@ void TPrincipal::FormCreate() {
     idioma->add(btnConfig, QStringLiteral("Caption"));
     iniciarInterface();
     idioma->aplicarIdioma();
-    Componentes::escreverMemo(textoVersao, textoSobre());
+    Componentes::escreverMemo(textoVersao,
+                              textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"),
+                                                     {Constantes::versaoTexto})));
 
     criarVigiaLinks();
     listaBadURLs.clear();
@@ -295,9 +297,8 @@ void TPrincipal::ligarTelasOcultas() {
 }
 
 // The version line, then the note (which may run over several lines).
-QString TPrincipal::textoSobre() const {
-    return idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
-           QLatin1String("\r\n") + idioma->get(QStringLiteral("Principal.textoSobre"));
+QString TPrincipal::textoSobre(const QString& linhaVersao) const {
+    return linhaVersao + Texto::quebraLinha + idioma->get(QStringLiteral("Principal.textoSobre"));
 }
 
 // A settings file that cannot be written does not keep the settings screen from opening.
@@ -309,18 +310,6 @@ void TPrincipal::primeiroUso() {
         config->UpdateFile();
     });
     btnConfigClick();
-}
-
-// Composes a tile picture: a white bitmap of the image's size with the logo centred on it.
-void TPrincipal::comporTile(int indice) {
-    TImagem* imagem = bannersJogos[indice];
-    const QImage& logo = bannersOriginais[indice];
-    imagem->bitmap = QImage(imagem->size(), QImage::Format_ARGB32_Premultiplied);
-    imagem->corFundo = Qt::white;
-    imagem->bitmap.fill(imagem->corFundo);
-    QPainter pintor(&imagem->bitmap);
-    pintor.drawImage(imagem->width() / 2 - logo.width() / 2, imagem->height() / 2 - logo.height() / 2, logo);
-    imagem->update();
 }
 
 bool TPrincipal::lerOpcao(const QString& chave, bool padrao) const {

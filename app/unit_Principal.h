@@ -178,7 +178,7 @@ private:
     void FormCreate();
     void iniciarInterface();
     void carregarIdiomaInicial();
-    QString textoSobre() const;
+    QString textoSobre(const QString& linhaVersao) const;
     void primeiroUso();
     // What every screen receives of the window.
     TContextoTela contextoTelas();

@@ -46,8 +46,7 @@ void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atua
         }
         servicos.mensagens->avisarErro(idioma->get(QStringLiteral("Mensagem.enderecoInvalido")));
     }
-    Componentes::escreverMemo(textoVersao, idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"),
-                                                       {versaoStr, atualizacao}) +
-                                               QLatin1String("\r\n") +
-                                               idioma->get(QStringLiteral("Principal.textoSobre")));
+    Componentes::escreverMemo(textoVersao,
+                              textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"),
+                                                     {versaoStr, atualizacao})));
 }

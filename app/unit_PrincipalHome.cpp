@@ -39,6 +39,14 @@ void pintarTile(TImagem* imagem, const QImage& logo) {
 
 } // namespace
 
+// Composes a tile picture: a white bitmap of the image's size with the logo centred on it.
+void TPrincipal::comporTile(int indice) {
+    TImagem* imagem = bannersJogos[indice];
+    imagem->bitmap = QImage(imagem->size(), QImage::Format_ARGB32_Premultiplied);
+    imagem->corFundo = corBranca;
+    pintarTile(imagem, bannersOriginais[indice]);
+}
+
 void TPrincipal::painelHomeResize() {
     const int W = width();
     const int H = height();

@@ -8,6 +8,11 @@
 // Text as the program reads it: files in UTF-8 (a leading byte-order mark
 // skipped) with lines ended by CR LF, a single CR or a single LF.
 namespace Texto {
+
+// The line break of the interface's texts: what a "\n" of a language file
+// becomes, and what joins the lines of a text built from them.
+inline const QString quebraLinha = QStringLiteral("\r\n");
+
 // The lines of the text, without their line ends; a final line end opens no further line.
 QStringList linhas(const QByteArray& bytes);
 // How many lines `linhas` finds in the text, counted without making them.

@@ -290,7 +290,7 @@ void TframeConfig::recuperarIdioma(const EErro& erro) {
 void TframeConfig::textoContratoClick() {
     QString termos;
     for (const QString& linha : Texto::linhas(Recursos::ler(QStringLiteral("LICENCA"))))
-        termos += linha + QStringLiteral("\r\n");
+        termos += linha + Texto::quebraLinha;
     const QString pergunta = contexto_.idioma.get(QStringLiteral("Principal.licença"), {termos});
     if (!contexto_.servicos.mensagens->perguntar(pergunta))
         Q_EMIT encerramentoPedido();

@@ -1,6 +1,7 @@
 #include "ui/unit_Componentes.h"
 
 #include "core/unit_Recursos.h"
+#include "core/unit_Texto.h"
 #include "ui/unit_Painel.h"
 
 #include <QLabel>
@@ -60,7 +61,7 @@ QFrame* criarLinha(QWidget* pai, const char* nome, int altura) {
 }
 
 void escreverMemo(QPlainTextEdit* memo, QString texto) {
-    memo->setPlainText(texto.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    memo->setPlainText(texto.replace(Texto::quebraLinha, QLatin1String("\n")));
 }
 
 } // namespace Componentes

@@ -44,7 +44,7 @@ std::optional<QString> TIdioma::procurar(const QString& nome) const {
         if (igual < 0 || linha.left(igual).compare(nome, Qt::CaseInsensitive) != 0)
             continue;
         QString valor = linha.mid(igual + 1);
-        valor.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
+        valor.replace(QLatin1String("\\n"), Texto::quebraLinha);
         return Texto::apararControles(valor);
     }
     return std::nullopt;
@@ -75,7 +75,7 @@ void TIdioma::aplicar(const TIdiomaControl& entrada) const {
     const QString texto = get(entrada.nome);
     if (auto* lista = qobject_cast<QComboBox*>(control)) {
         lista->clear();
-        lista->addItems(texto.split(QStringLiteral("\r\n")));
+        lista->addItems(texto.split(Texto::quebraLinha));
         lista->setCurrentIndex(-1);
         return;
     }
