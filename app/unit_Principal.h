@@ -1,9 +1,11 @@
 #pragma once
 
-#include "app/unit_DocumentoRemoto.h"
 #include "app/unit_OcultarHomeCallback.h"
+#include "games/unit_JanelaJogos.h"
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
+#include "remote/unit_DocumentoRemoto.h"
+#include "ui/unit_ContextoTela.h"
 
 #include <QImage>
 #include <QList>
@@ -11,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <exception>
+#include <functional>
 #include <memory>
 
 class EArquivo;
@@ -21,10 +24,13 @@ class QPushButton;
 class QToolButton;
 class QTimer;
 class TArquivoConfig;
+class TDefinicoesRemotas;
 class TIdioma;
 class TImagem;
 class TPainel;
+class TVigiaLinks;
 class TframeConfig;
+class TframeJogo;
 class TframeErroFlash;
 class TframeOutroJogo;
 class TframeProtetor;
@@ -32,7 +38,7 @@ class TframeVelmora;
 
 // The main window: owner of the shared state, the three stacked screen panels
 // (home, games, and the program's own screens) and the moves between them.
-class TPrincipal : public QWidget {
+class TPrincipal : public QWidget, public TJanelaJogos {
     Q_OBJECT
 public:
     explicit TPrincipal(TServicos servicos, QWidget* pai = nullptr);
@@ -75,7 +81,6 @@ public:
     QString configPath;
     QString tempDir;
     TIdioma* idioma = nullptr;
-    bool primeiraVezVlm = true;
     QStringList qlDef;
 
     // The three hidden screens, and the game screens (empty while a game is closed).
@@ -86,6 +91,11 @@ public:
     std::array<TframeOutroJogo*, 3> framesOutroJogo = {};
 
     TServicos servicos;
+
+    // The link watcher and the definitions document, which work beside the
+    // window on its lists; created at start-up.
+    TVigiaLinks* vigiaLinks = nullptr;
+    TDefinicoesRemotas* definicoesRemotas = nullptr;
 
     // Start-up.
     std::unique_ptr<QIODevice> QuilletRSC(const QString& Nome) const;
@@ -113,7 +123,10 @@ public:
 
     // Full screen.
     void modoFullscreen();
-    bool emFullscreen() const;
+    bool emFullscreen() const override;
+    // The window as the game screens' headers read it.
+    int topoJanela() const override;
+    int alturaLegenda() const override;
 
     // Closing and application-wide events.
     bool FormCloseQuery();
@@ -132,7 +145,7 @@ public:
     void fecharVelmora();
     void fecharOutroJogo();
 
-    // Link protection.
+    // Link protection: the clipboard handler and the judge are the watcher's.
     void WMDrawClipboard();
     bool verificarBadURL(QString url, QString urlOriginal, const QString& titulo);
     void mostrarProtetor();
@@ -141,14 +154,17 @@ public:
     void definirListaBadURLs(TRegrasLinks& regras);
     // Brings the main window to the foreground, in front of other programs.
     virtual void trazerParaPrimeiroPlano();
-    // Follows `url` on a worker; every address it reaches is added to
-    // listaURLsTestadas and judged, the final one with its page title.
+    // Follows `url` on a worker (the watcher asks for it); every address it
+    // reaches is added to listaURLsTestadas and judged, the final one with its page title.
     virtual void iniciarVerificador(const QString& url);
 
     // Remote definitions: the handlers of the downloads, with the document
     // made ready on the loader's worker (`vazio` when the download failed).
     void carregamentoQLDef(TDocumentoRemoto& data, const QString& url);
     void carregamentoBadlist(TDocumentoRemoto& data, const QString& url);
+    // The bad-site list's preparation on its loader's worker; what it returns
+    // hands the list to the watcher on the UI thread.
+    std::function<void()> prepararListaBadURLs(const QStringList& linhas);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -162,8 +178,15 @@ private:
     void FormCreate();
     void iniciarInterface();
     void carregarIdiomaInicial();
-    QString textoSobre() const;
+    QString textoSobre(const QString& linhaVersao) const;
     void primeiroUso();
+    // What every screen receives of the window.
+    TContextoTela contextoTelas();
+    void ligarTelasOcultas();
+    // Builds a game screen hidden in the game panel, wired to the window, and starts it.
+    template <typename TTela, typename TIniciar> void construirTela(TTela*& tela, TIniciar iniciar);
+    void ligarTelaJogo(TframeJogo* tela);
+    void abrirOutroJogo(int indice);
 
     bool lerOpcao(const QString& chave, bool padrao) const;
     bool animar() const;
@@ -175,15 +198,10 @@ private:
     void ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo);
     // Makes the screen of the tile's game visible before the slide, when it exists.
     void mostrarJogoExistente(int indiceTile);
-    bool velmoraComFoco() const;
-    void preencherProtetor(const QString& url, const QString& urlOriginal);
+    void criarVigiaLinks();
+    void criarDefinicoesRemotas();
+    void avisarLinkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
 
-    // The compiled form of `listaBadURLs`.
-    TRegrasLinks regrasLinks_;
-    // Downloads `url` on a worker, prepares it there as a document of kind
-    // `tipo` and hands it to `tratador`.
-    void iniciarCarregamento(const QString& url, TDocumentoRemoto::TTipo tipo,
-                             void (TPrincipal::*tratador)(TDocumentoRemoto&, const QString&));
     void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);
 
     // The pending action taken over by the running transition at its first tick.

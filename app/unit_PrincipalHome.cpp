@@ -1,9 +1,10 @@
 // The home screen of the main window: layout, tiles and their animation, and its buttons.
 #include "app/unit_Principal.h"
 
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
+#include "core/unit_Conexao.h"
 #include "settings/unit_frameConfig.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -37,6 +38,14 @@ void pintarTile(TImagem* imagem, const QImage& logo) {
 }
 
 } // namespace
+
+// Composes a tile picture: a white bitmap of the image's size with the logo centred on it.
+void TPrincipal::comporTile(int indice) {
+    TImagem* imagem = bannersJogos[indice];
+    imagem->bitmap = QImage(imagem->size(), QImage::Format_ARGB32_Premultiplied);
+    imagem->corFundo = corBranca;
+    pintarTile(imagem, bannersOriginais[indice]);
+}
 
 void TPrincipal::painelHomeResize() {
     const int W = width();
@@ -96,15 +105,15 @@ void TPrincipal::ligarTiles() {
 }
 
 void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo) {
-    connect(imagem, &TImagem::MouseEnter, this, [imagem] { imagem->hint = estadoEscurecendo; });
-    connect(imagem, &TImagem::MouseLeave, this, [imagem] { imagem->hint = estadoClareando; });
+    Conexao::protegida(imagem, &TImagem::MouseEnter, this, [imagem] { imagem->hint = estadoEscurecendo; });
+    Conexao::protegida(imagem, &TImagem::MouseLeave, this, [imagem] { imagem->hint = estadoClareando; });
     const auto colorir = [this, indice, imagem](const QColor& cor) {
         imagem->corFundo = cor;
         pintarTile(imagem, bannersOriginais[indice]);
     };
-    connect(imagem, &TImagem::MouseDown, this, [colorir] { colorir(corPressionada); });
-    connect(imagem, &TImagem::MouseUp, this, [colorir] { colorir(corHover); });
-    connect(imagem, &TImagem::Click, this, [this, indice, abrirJogo] {
+    Conexao::protegida(imagem, &TImagem::MouseDown, this, [colorir] { colorir(corPressionada); });
+    Conexao::protegida(imagem, &TImagem::MouseUp, this, [colorir] { colorir(corHover); });
+    Conexao::protegida(imagem, &TImagem::Click, this, [this, indice, abrirJogo] {
         callbackOcultarHome = abrirJogo;
         mostrarJogoExistente(indice);
         ocultarHome(painelJogo);

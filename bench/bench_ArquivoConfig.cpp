@@ -2,7 +2,7 @@
 // beyond it: the first read (reading and parsing), a read within two seconds of
 // the file's last change (its bytes read again and compared), a read once the
 // file's state vouches for it (no reading at all), and a write.
-#include "settings/unit_ArquivoConfig.h"
+#include "core/unit_ArquivoConfig.h"
 
 #include <QByteArray>
 #include <QFile>

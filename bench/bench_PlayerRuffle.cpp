@@ -4,9 +4,9 @@
 // the stand-in. The engine's first movie includes starting the browser; a
 // movie of another origin (another port) needs a new page in its player.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_player_ruffle [repetitions]
-#include "platform/unit_FlashPlayerRuffle.h"
-#include "platform/unit_FlashPlayerSubstituto.h"
-#include "platform/unit_PaginaRuffle.h"
+#include "player/unit_FlashPlayerRuffle.h"
+#include "player/unit_FlashPlayerSubstituto.h"
+#include "player/unit_PaginaRuffle.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QApplication>

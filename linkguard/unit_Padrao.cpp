@@ -1,7 +1,7 @@
 #include "linkguard/unit_Padrao.h"
 
+#include "core/unit_Erros.h"
 #include "linkguard/unit_Orcamento.h"
-#include "platform/unit_Erros.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>

@@ -1,6 +1,6 @@
 #include "linkguard/unit_RegrasLinks.h"
 
-#include "platform/unit_Texto.h"
+#include "core/unit_Texto.h"
 
 #include <algorithm>
 #include <cstdio>

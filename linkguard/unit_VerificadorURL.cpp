@@ -1,6 +1,6 @@
 #include "linkguard/unit_VerificadorURL.h"
 
-#include "platform/unit_Texto.h"
+#include "core/unit_Texto.h"
 
 namespace {
 

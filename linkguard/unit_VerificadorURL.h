@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/unit_ClienteHttp.h"
-#include "remote/unit_Trabalhador.h"
+#include "net/unit_ClienteHttp.h"
+#include "net/unit_Trabalhador.h"
 
 #include <QString>
 #include <functional>
@@ -22,11 +22,13 @@ public:
 
     // Bounds of a verifier's GET, read when it is created: a page must answer
     // in time, a body of undeclared length is refused beyond the size rule,
+    // the 15th redirect is where the address is judged without following it,
     // and the link, typed by someone else, never leads into the user's machine
     // or network.
     static inline TLimitesHttp limites{.conexao = std::chrono::seconds(10),
                                        .total = std::chrono::seconds(30),
                                        .corpoMaximo = tamanhoMaximo,
+                                       .redirecionamentosMaximos = 14,
                                        .apenasEnderecosPublicos = true};
 
     // `_URL` gets "http://" in front unless it already begins with it (in any

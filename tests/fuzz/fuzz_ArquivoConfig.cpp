@@ -1,9 +1,9 @@
 // The settings file reader and writer on any bytes: a write of one key leaves
 // every other key as it was read, the written key reads back as written, and
 // a refused write leaves the file's bytes as they were.
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
-#include "settings/unit_ArquivoConfig.h"
+#include "core/unit_ArquivoConfig.h"
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
 #include "tests/fuzz/unit_EntradaFuzz.h"
 
 #include <QFile>

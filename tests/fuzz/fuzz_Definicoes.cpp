@@ -1,7 +1,7 @@
 // The definitions document on any bytes, as its loader's worker prepares it
 // and the handler reads it: the values of its names and the version number.
-#include "app/unit_DocumentoRemoto.h"
-#include "platform/unit_Erros.h"
+#include "remote/unit_DocumentoRemoto.h"
+#include "core/unit_Erros.h"
 #include "remote/unit_Definicoes.h"
 #include "tests/fuzz/unit_EntradaFuzz.h"
 

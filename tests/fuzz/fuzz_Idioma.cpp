@@ -1,10 +1,10 @@
 // A language file and the formatter on any bytes: loading, looking keys up
 // with and without arguments; a text whose directives do not fit its
 // arguments raises EFormato and nothing else.
-#include "platform/unit_Erros.h"
-#include "settings/unit_Formatador.h"
-#include "settings/unit_Idioma.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Formatador.h"
 #include "tests/fuzz/unit_EntradaFuzz.h"
+#include "ui/unit_Idioma.h"
 
 #include <QStringList>
 

@@ -4,7 +4,7 @@
 // (or the text itself) judged, also as a page title.
 #include "linkguard/unit_Orcamento.h"
 #include "linkguard/unit_RegrasLinks.h"
-#include "platform/unit_Texto.h"
+#include "core/unit_Texto.h"
 #include "tests/fuzz/unit_EntradaFuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {

@@ -1,5 +1,5 @@
 // The reply of the script bridge, in the player's XML value form, on any text.
-#include "platform/unit_ValorXml.h"
+#include "player/unit_ValorXml.h"
 #include "tests/fuzz/unit_EntradaFuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {

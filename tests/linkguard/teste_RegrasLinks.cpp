@@ -1,5 +1,5 @@
+#include "core/unit_Erros.h"
 #include "linkguard/unit_RegrasLinks.h"
-#include "platform/unit_Erros.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <algorithm>

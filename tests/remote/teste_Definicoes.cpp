@@ -1,12 +1,12 @@
 #include "app/unit_Principal.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Texto.h"
 #include "linkguard/unit_VerificadorURL.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Texto.h"
+#include "net/unit_Trabalhador.h"
 #include "remote/unit_Definicoes.h"
-#include "remote/unit_Trabalhador.h"
-#include "settings/unit_Idioma.h"
 #include "tests/support/unit_Falsos.h"
 #include "tests/support/unit_ServidorLocal.h"
+#include "ui/unit_Idioma.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

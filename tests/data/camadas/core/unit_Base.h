@@ -1,0 +1,4 @@
+#pragma once
+
+// Wrong: core/ is the lowest layer.
+#include "app/unit_Janela.h"
