@@ -4,9 +4,11 @@
 #include <cstdint>
 
 // The work that pattern searches on the UI thread may do together: a number
-// of steps, counted the same way on every machine, and a time limit behind
-// it for the machine that is slower than expected. A step is one pattern item
-// tried, or one character a repeat moved over.
+// of steps, counted the same way on every machine, and a limit of processor
+// time behind it for the machine that is slower than expected. A step is one
+// pattern item tried, or one character a repeat moved over. The time is the
+// thread's own, so a busy machine that leaves the thread waiting does not cut
+// a judgement short.
 class TOrcamento {
 public:
     TOrcamento(uint64_t passos, std::chrono::milliseconds prazo);
@@ -38,14 +40,15 @@ public:
 
 private:
     // Steps are counted in every search; the clock is read only now and then,
-    // since reading it costs about as much as a step.
-    static constexpr uint32_t chamadasEntreRelogios = 16;
+    // since reading the thread's clock costs about as much as ten steps.
+    static constexpr uint32_t chamadasEntreRelogios = 64;
 
     bool verificarPrazo();
+    static std::chrono::nanoseconds tempoDaThread();
 
     uint64_t limite_;
     uint64_t gastos_ = 0;
-    std::chrono::steady_clock::time_point prazo_;
+    std::chrono::nanoseconds prazo_;
     uint32_t chamadasSemRelogio_ = 0;
     bool prazoPassou_ = false;
 };
