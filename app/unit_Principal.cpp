@@ -83,6 +83,7 @@ void TPrincipal::criarComponentes() {
     painelQuillet->setObjectName(QStringLiteral("painelQuillet"));
     painelQuillet->setCor(corFundoHome);
     painelQuillet->setAlinhado(true);
+    painelQuillet->installEventFilter(this);
 
     painelJogo = new TPainel(this);
     painelJogo->setObjectName(QStringLiteral("painelJogo"));
@@ -237,7 +238,6 @@ void TPrincipal::FormCreate() {
     iniciarCarregamento(servicos.enderecos.definicoesPrimaria, TDocumentoRemoto::TTipo::definicoes,
                         &TPrincipal::carregamentoQLDef);
     listaURLsTestadas.clear();
-    AnimLogo->start();
     primeiroUso();
 }
 
@@ -512,5 +512,8 @@ bool TPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
         painelHomeResize();
         return false;
     }
+    if (objeto == painelQuillet && (evento->type() == QEvent::Show || evento->type() == QEvent::Hide ||
+                                    evento->type() == QEvent::ZOrderChange))
+        atualizarCoberturaJogos();
     return ApplicationEvents1Message(objeto, evento);
 }

@@ -187,6 +187,11 @@ private:
     void ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo);
     // Makes the screen of the tile's game visible before the slide, when it exists.
     void mostrarJogoExistente(int indiceTile);
+    // The four game screens, Velmora first, each null while its game is closed.
+    std::array<TframeJogo*, 4> telasJogo() const;
+    // Whether the program's own screens lie over the game panel.
+    bool jogosCobertos() const;
+    void atualizarCoberturaJogos();
     bool velmoraComFoco() const;
 
     // The compiled form of `listaBadURLs`.
