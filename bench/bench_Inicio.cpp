@@ -2,10 +2,11 @@
 // on the current display: the real program (fresh data folder past its first
 // use, stand-in player, no game opened) and the anchor (bench_ancora_janela)
 // started in turn, each run in a fresh temporary folder. For every run:
-// start -> first painted frame, then, after a settling pause, the CPU time and
-// wake-ups (context switches of all its threads) over an idle period with the
-// mouse away, and the peak resident memory (VmHWM) at its end. Medians of the
-// runs, the first run of each dropped.
+// start -> first painted frame, then, after a settling pause, the processor
+// time and wake-ups (context switches) of its threads over an idle period with
+// the mouse away (a thread that ends within the period is not counted), and the
+// peak resident memory (VmHWM) at its end. Medians of the runs, the first run
+// of each dropped.
 //
 // Run under an X server, for instance:
 //   Xvfb :90 -screen 0 1280x800x24 &  DISPLAY=:90 bench_inicio [runs] [idle seconds]
@@ -20,7 +21,6 @@
 #include <cstdio>
 #include <map>
 #include <optional>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -53,34 +53,37 @@ qint64 campoStatus(const QByteArray& status, const QByteArray& nome) {
     return 0;
 }
 
-// User and system time of the whole process (its ended threads included), in seconds.
-double cpuProcesso(qint64 pid) {
-    const QByteArray stat = lerArquivo(QStringLiteral("/proc/%1/stat").arg(pid));
-    // After the command name, in parentheses, the fields from the third on.
-    const QList<QByteArray> campos = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
-    const double ticks = campos.value(11).toDouble() + campos.value(12).toDouble();
-    return ticks / static_cast<double>(::sysconf(_SC_CLK_TCK));
-}
+// What each thread has cost so far: its context switches (every time it went
+// to sleep or was preempted, which is what waking it up again costs) and its
+// time on a processor.
+struct TCustoThread {
+    qint64 trocas = 0;
+    qint64 cpuNs = 0;
+};
 
-// Context switches of each thread: every time a thread went to sleep or was
-// preempted, which is what waking it up again costs.
-std::map<qint64, qint64> trocasPorThread(qint64 pid) {
-    std::map<qint64, qint64> trocas;
+std::map<qint64, TCustoThread> custoPorThread(qint64 pid) {
+    std::map<qint64, TCustoThread> custos;
     const QString pasta = QStringLiteral("/proc/%1/task").arg(pid);
     for (const QString& tid : QDir(pasta).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QByteArray status = lerArquivo(pasta + QLatin1Char('/') + tid + QStringLiteral("/status"));
-        trocas[tid.toLongLong()] = campoStatus(status, "voluntary_ctxt_switches") +
-                                   campoStatus(status, "nonvoluntary_ctxt_switches");
+        const QString thread = pasta + QLatin1Char('/') + tid;
+        const QByteArray status = lerArquivo(thread + QStringLiteral("/status"));
+        custos[tid.toLongLong()] = {
+            campoStatus(status, "voluntary_ctxt_switches") +
+                campoStatus(status, "nonvoluntary_ctxt_switches"),
+            lerArquivo(thread + QStringLiteral("/schedstat")).split(' ').first().toLongLong()};
     }
-    return trocas;
+    return custos;
 }
 
-// Switches made between the two readings by the threads alive at the second.
-qint64 trocasEntre(const std::map<qint64, qint64>& antes, const std::map<qint64, qint64>& depois) {
-    qint64 total = 0;
-    for (const auto& [tid, trocas] : depois) {
+// The cost between the two readings of the threads alive at the second.
+TCustoThread custoEntre(const std::map<qint64, TCustoThread>& antes,
+                        const std::map<qint64, TCustoThread>& depois) {
+    TCustoThread total;
+    for (const auto& [tid, custo] : depois) {
         const auto anterior = antes.find(tid);
-        total += trocas - (anterior == antes.end() ? 0 : anterior->second);
+        const TCustoThread base = anterior == antes.end() ? TCustoThread() : anterior->second;
+        total.trocas += custo.trocas - base.trocas;
+        total.cpuNs += custo.cpuNs - base.cpuNs;
     }
     return total;
 }
@@ -147,11 +150,11 @@ std::optional<TMedida> medir(const TPrograma& programa, int ociosoS) {
 
     const qint64 pid = processo.processId();
     QThread::msleep(assentarMs);
-    const double cpuAntes = cpuProcesso(pid);
-    const auto trocasAntes = trocasPorThread(pid);
+    const auto antes = custoPorThread(pid);
     QThread::sleep(ociosoS);
-    medida.cpuS = cpuProcesso(pid) - cpuAntes;
-    medida.despertaresPorS = static_cast<double>(trocasEntre(trocasAntes, trocasPorThread(pid))) / ociosoS;
+    const TCustoThread ocioso = custoEntre(antes, custoPorThread(pid));
+    medida.cpuS = static_cast<double>(ocioso.cpuNs) / 1e9;
+    medida.despertaresPorS = static_cast<double>(ocioso.trocas) / ociosoS;
     medida.picoMiB =
         static_cast<double>(campoStatus(lerArquivo(QStringLiteral("/proc/%1/status").arg(pid)), "VmHWM")) /
         1024;
@@ -218,7 +221,7 @@ int main(int argc, char** argv) {
             if (!medida)
                 return 1;
             std::printf(
-                "run %2d %-8s first frame %7.1f ms  peak %6.1f MiB  cpu %5.2f s  %6.1f wake-ups/s%s\n", i + 1,
+                "run %2d %-8s first frame %7.1f ms  peak %6.1f MiB  cpu %6.3f s  %6.1f wake-ups/s%s\n", i + 1,
                 programas[p].nome, medida->quadroMs, medida->picoMiB, medida->cpuS, medida->despertaresPorS,
                 i == 0 ? "  (dropped)" : "");
             std::fflush(stdout);
@@ -232,7 +235,7 @@ int main(int argc, char** argv) {
     std::printf("%-34s %10s %10s %9s\n", "", "program", "anchor", "ratio");
     linha("start -> first painted frame (ms)", "%10.1f %10.1f", programa.quadroMs, ancora.quadroMs);
     linha("peak resident memory (MiB)", "%10.1f %10.1f", programa.picoMiB, ancora.picoMiB);
-    linha("CPU while idle (s)", "%10.2f %10.2f", programa.cpuS, ancora.cpuS);
+    linha("CPU while idle (s)", "%10.3f %10.3f", programa.cpuS, ancora.cpuS);
     linha("wake-ups per second while idle", "%10.1f %10.1f", programa.despertaresPorS,
           ancora.despertaresPorS);
     return 0;
