@@ -94,7 +94,6 @@ qint64 agoraNs() {
 
 // The steady clock the child printed at its first frame.
 std::optional<qint64> lerMarcaQuadro(QProcess& processo) {
-    QByteArray linha;
     const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(esperaQuadroMs);
     while (std::chrono::steady_clock::now() < limite) {
         if (!processo.canReadLine() && !processo.waitForReadyRead(1000)) {
@@ -102,7 +101,7 @@ std::optional<qint64> lerMarcaQuadro(QProcess& processo) {
                 return std::nullopt;
             continue;
         }
-        linha = processo.readLine().trimmed();
+        const QByteArray linha = processo.readLine().trimmed();
         if (linha.startsWith("primeiro-quadro "))
             return linha.mid(16).toLongLong();
     }
