@@ -4,6 +4,7 @@
 #include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
+#include "ui/unit_MarcaPrimeiroQuadro.h"
 
 #include <QScreen>
 #include <cstdio>
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         TPrincipal principal(TServicos::doSistema());
         if (const QScreen* tela = QGuiApplication::primaryScreen())
             principal.move(tela->availableGeometry().center() - principal.rect().center());
+        TMarcaPrimeiroQuadro::instalarSePedido(&principal);
         principal.show();
         codigo = aplicacao.exec();
     }

@@ -84,6 +84,7 @@ void TPrincipal::criarComponentes() {
     painelQuillet->setObjectName(QStringLiteral("painelQuillet"));
     painelQuillet->setCor(corFundoHome);
     painelQuillet->setAlinhado(true);
+    painelQuillet->installEventFilter(this);
 
     painelJogo = new TPainel(this);
     painelJogo->setObjectName(QStringLiteral("painelJogo"));
@@ -240,7 +241,6 @@ void TPrincipal::FormCreate() {
     listaBadURLs.clear();
     definicoesRemotas->iniciar();
     listaURLsTestadas.clear();
-    AnimLogo->start();
     primeiroUso();
 }
 
@@ -502,5 +502,8 @@ bool TPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
         painelHomeResize();
         return false;
     }
+    if (objeto == painelQuillet && (evento->type() == QEvent::Show || evento->type() == QEvent::Hide ||
+                                    evento->type() == QEvent::ZOrderChange))
+        atualizarCoberturaJogos();
     return ApplicationEvents1Message(objeto, evento);
 }

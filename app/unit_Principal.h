@@ -201,6 +201,11 @@ private:
     void criarVigiaLinks();
     void criarDefinicoesRemotas();
     void avisarLinkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
+    // The four game screens, Velmora first, each null while its game is closed.
+    std::array<TframeJogo*, 4> telasJogo() const;
+    // Whether the program's own screens lie over the game panel.
+    bool jogosCobertos() const;
+    void atualizarCoberturaJogos();
 
     void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);
 

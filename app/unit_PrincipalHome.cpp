@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -35,6 +36,18 @@ void pintarTile(TImagem* imagem, const QImage& logo) {
     pintor.drawImage(imagem->width() / 2 - logo.width() / 2, imagem->height() / 2 - logo.height() / 2, logo);
     pintor.end();
     imagem->update();
+}
+
+bool emTransicao(const TImagem* imagem) {
+    return imagem->hint == estadoEscurecendo || imagem->hint == estadoClareando;
+}
+
+// The fade timer runs only while some tile is fading: it is started here and
+// stops itself once every tile has reached its colour.
+void iniciarFade(TImagem* imagem, const QString& estado, QTimer* animacao) {
+    imagem->hint = estado;
+    if (!animacao->isActive())
+        animacao->start();
 }
 
 } // namespace
@@ -76,6 +89,7 @@ void TPrincipal::painelHomeResize() {
 }
 
 void TPrincipal::AnimLogoTimer() {
+    bool algumEmTransicao = false;
     for (int i = 0; i < bannersJogos.size(); ++i) {
         TImagem* imagem = bannersJogos[i];
         if (imagem->hint == estadoEscurecendo) {
@@ -94,7 +108,10 @@ void TPrincipal::AnimLogoTimer() {
             }
             pintarTile(imagem, bannersOriginais[i]);
         }
+        algumEmTransicao = algumEmTransicao || emTransicao(imagem);
     }
+    if (!algumEmTransicao)
+        AnimLogo->stop();
 }
 
 void TPrincipal::ligarTiles() {
@@ -105,8 +122,10 @@ void TPrincipal::ligarTiles() {
 }
 
 void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo) {
-    Conexao::protegida(imagem, &TImagem::MouseEnter, this, [imagem] { imagem->hint = estadoEscurecendo; });
-    Conexao::protegida(imagem, &TImagem::MouseLeave, this, [imagem] { imagem->hint = estadoClareando; });
+    Conexao::protegida(imagem, &TImagem::MouseEnter, this,
+                       [this, imagem] { iniciarFade(imagem, estadoEscurecendo, AnimLogo); });
+    Conexao::protegida(imagem, &TImagem::MouseLeave, this,
+                       [this, imagem] { iniciarFade(imagem, estadoClareando, AnimLogo); });
     const auto colorir = [this, indice, imagem](const QColor& cor) {
         imagem->corFundo = cor;
         pintarTile(imagem, bannersOriginais[indice]);

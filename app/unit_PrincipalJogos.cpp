@@ -22,6 +22,7 @@ template <typename TTela, typename TIniciar> void TPrincipal::construirTela(TTel
     tela->hide();
     (new TAjustePai(tela))->setAlinhado(true);
     ligarTelaJogo(tela);
+    tela->definirCoberta(jogosCobertos());
     try {
         iniciar(*tela);
     } catch (...) {
@@ -109,6 +110,24 @@ void TPrincipal::mostrarJogoExistente(int indiceTile) {
         tela->show();
 }
 
+std::array<TframeJogo*, 4> TPrincipal::telasJogo() const {
+    return {frameVelmora, framesOutroJogo[0], framesOutroJogo[1], framesOutroJogo[2]};
+}
+
+bool TPrincipal::jogosCobertos() const {
+    const QObjectList& pilha = children();
+    return !painelQuillet->isHidden() && pilha.indexOf(painelQuillet) > pilha.indexOf(painelJogo);
+}
+
+// The warning screen covers a game without hiding it (the game goes on under
+// it), so a game screen cannot tell by itself that it is out of view.
+void TPrincipal::atualizarCoberturaJogos() {
+    const bool cobertos = jogosCobertos();
+    for (TframeJogo* tela : telasJogo())
+        if (tela)
+            tela->definirCoberta(cobertos);
+}
+
 // Runs for every event of the program: anything but a right-button press costs one comparison.
 bool TPrincipal::ApplicationEvents1Message(QObject*, QEvent* Msg) {
     if (Msg->type() != QEvent::MouseButtonPress ||
@@ -117,8 +136,7 @@ bool TPrincipal::ApplicationEvents1Message(QObject*, QEvent* Msg) {
     if (!config || config->ReadBool(Constantes::secao, Chave::menuCtx, false))
         return false;
     bool Handled = false;
-    const TframeJogo* telas[] = {frameVelmora, framesOutroJogo[0], framesOutroJogo[1], framesOutroJogo[2]};
-    for (const TframeJogo* tela : telas)
+    for (const TframeJogo* tela : telasJogo())
         if (tela && tela->visivelComFoco())
             Handled = true;
     return Handled;

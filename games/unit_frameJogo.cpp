@@ -45,7 +45,6 @@ TframeJogo::TframeJogo(TContextoTela contexto, const TJanelaJogos& janela, QWidg
     TimerCabecalho->setObjectName(QStringLiteral("TimerCabecalho"));
     TimerCabecalho->setInterval(intervaloCabecalho);
     Conexao::protegida(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
-    TimerCabecalho->start();
 }
 
 void TframeJogo::criarFlash(QWidget* caixa) {
@@ -101,6 +100,30 @@ bool TframeJogo::emVistaComFoco() const {
 void TframeJogo::confirmarFechar(const QString& pergunta) {
     if (contexto_.servicos.mensagens->perguntar(pergunta))
         Q_EMIT fechamentoConfirmado();
+}
+
+void TframeJogo::definirCoberta(bool coberta) {
+    coberta_ = coberta;
+    atualizarTimerCabecalho();
+}
+
+// The header follows the cursor only while the screen is in view; the player
+// is never touched, so a hidden or covered game keeps running.
+void TframeJogo::atualizarTimerCabecalho() {
+    if (!isVisible() || coberta_)
+        TimerCabecalho->stop();
+    else if (!TimerCabecalho->isActive())
+        TimerCabecalho->start();
+}
+
+void TframeJogo::showEvent(QShowEvent* evento) {
+    TFrame::showEvent(evento);
+    atualizarTimerCabecalho();
+}
+
+void TframeJogo::hideEvent(QHideEvent* evento) {
+    TFrame::hideEvent(evento);
+    atualizarTimerCabecalho();
 }
 
 void TframeJogo::resizeEvent(QResizeEvent* evento) {

@@ -33,6 +33,9 @@ public:
 
     // Shows the screen again with its game as it was, the keyboard in its player.
     void retomar();
+    // Another screen lies over this one without hiding it (the game goes on
+    // under it): the header stops following the cursor until it is uncovered.
+    void definirCoberta(bool coberta);
     // Shown (by its own flag) with its player holding the keyboard focus.
     bool visivelComFoco() const;
     // On screen (its panel and the window shown too) with its player holding the keyboard focus.
@@ -56,10 +59,15 @@ protected:
     void responderFilme(const QString& request, const QString& urlPagina);
     // Asks `pergunta`; on Yes the close is confirmed.
     void confirmarFechar(const QString& pergunta);
+    void showEvent(QShowEvent* evento) override;
+    void hideEvent(QHideEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
     TContextoTela contexto_;
 
 private:
+    void atualizarTimerCabecalho();
+
     const TJanelaJogos& janela_;
+    bool coberta_ = false;
 };

@@ -2,6 +2,7 @@
 #include "core/unit_TratadorErros.h"
 #include "games/unit_frameErroFlash.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
 #include "ui/unit_RotuloClicavel.h"
 
@@ -10,6 +11,7 @@
 
 TEST(Fechamento, NoKeepsTheWindowYesClosesIt) {
     TJanelaTeste janela;
+    Q_EMIT janela->logoVelmora->MouseEnter(); // a tile fading when the window is closed
     EXPECT_FALSE(janela->close());
     ASSERT_EQ(janela.mensagens->mostradas.size(), 1);
     EXPECT_EQ(janela.mensagens->mostradas[0].tipo, QStringLiteral("pergunta"));

@@ -4,6 +4,7 @@
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
 #include "ui/unit_Imagem.h"
+#include "ui/unit_MarcaPrimeiroQuadro.h"
 #include "ui/unit_Painel.h"
 
 #include <QCheckBox>
@@ -13,6 +14,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -66,7 +69,6 @@ TEST(Inicio, UnusableStoredLanguageFallsBackToPortugueseAndStartUpGoesOn) {
     for (const QString& valor : {QStringLiteral(""), QStringLiteral("PTX"), QStringLiteral("xx")}) {
         TJanelaTeste janela(QStringLiteral("[Quillet]\r\nidioma=%1\r\n").arg(valor));
         EXPECT_EQ(janela->btnConfig->text(), QStringLiteral("Configurações")) << valor.toStdString();
-        EXPECT_TRUE(janela->AnimLogo->isActive());
         EXPECT_EQ(linhasSobre(janela).size(), 2);
         EXPECT_TRUE(janela->frameConfig->isVisible()) << "first use still opens the settings";
     }
@@ -118,7 +120,6 @@ TEST(Inicio, SettingsThatCannotBeSavedAreToldOnceAndStartUpGoesOn) {
         preparar(teste);
         TCaixasMensagemRoteiro* mensagens = teste.mensagens;
         TPrincipal principal(std::move(teste.servicos));
-        EXPECT_TRUE(principal.AnimLogo->isActive());
         EXPECT_FALSE(principal.frameConfig->isHidden());
         EXPECT_TRUE(mensagens->mostradas.isEmpty()) << "the box waits for the event loop";
         QCoreApplication::processEvents();
@@ -152,4 +153,29 @@ TEST(Inicio, TilePictureCentresTheLogoWithIntegerHalving) {
     pintor.end();
     EXPECT_EQ(imagem->bitmap, esperada);
     EXPECT_EQ(imagem->corFundo, QColor(Qt::white));
+}
+
+TEST(Inicio, FirstFrameMarkComesOnceAfterTheWindowIsPainted) {
+    class TJanelaContada : public QWidget {
+    public:
+        int pinturas = 0;
+
+    protected:
+        void paintEvent(QPaintEvent*) override { ++pinturas; }
+    };
+    TJanelaContada janela;
+    janela.resize(200, 100);
+    const qint64 antes = std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
+    QList<std::pair<qint64, int>> marcas; // the clock given, and the paints done by then
+    new TMarcaPrimeiroQuadro(&janela, [&](qint64 ns) { marcas.append({ns, janela.pinturas}); });
+    janela.show();
+    ASSERT_TRUE(QTest::qWaitFor([&marcas] { return !marcas.isEmpty(); }));
+    EXPECT_GE(marcas[0].first, antes);
+    EXPECT_GE(marcas[0].second, 1);
+
+    janela.hide();
+    janela.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(marcas.size(), 1);
 }
