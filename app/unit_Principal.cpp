@@ -7,6 +7,7 @@
 #include "core/unit_TratadorErros.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
+#include "remote/unit_DefinicoesRemotas.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
@@ -214,6 +215,7 @@ void TPrincipal::alinharComponentesHome() {
 
 void TPrincipal::FormCreate() {
     qlDef.clear();
+    criarDefinicoesRemotas();
     fechandoJogo = -1;
 
     dataDir = pastaComBarra(servicos.pastas->pastaDadosUsuario()) + Constantes::nomePasta;
@@ -232,10 +234,9 @@ void TPrincipal::FormCreate() {
     idioma->aplicarIdioma();
     Componentes::escreverMemo(textoVersao, textoSobre());
 
-    servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
+    criarVigiaLinks();
     listaBadURLs.clear();
-    iniciarCarregamento(servicos.enderecos.definicoesPrimaria, TDocumentoRemoto::TTipo::definicoes,
-                        &TPrincipal::carregamentoQLDef);
+    definicoesRemotas->iniciar();
     listaURLsTestadas.clear();
     AnimLogo->start();
     primeiroUso();

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <exception>
+#include <functional>
 #include <memory>
 
 class EArquivo;
@@ -23,9 +24,11 @@ class QPushButton;
 class QToolButton;
 class QTimer;
 class TArquivoConfig;
+class TDefinicoesRemotas;
 class TIdioma;
 class TImagem;
 class TPainel;
+class TVigiaLinks;
 class TframeConfig;
 class TframeJogo;
 class TframeErroFlash;
@@ -89,6 +92,11 @@ public:
 
     TServicos servicos;
 
+    // The link watcher and the definitions document, which work beside the
+    // window on its lists; created at start-up.
+    TVigiaLinks* vigiaLinks = nullptr;
+    TDefinicoesRemotas* definicoesRemotas = nullptr;
+
     // Start-up.
     std::unique_ptr<QIODevice> QuilletRSC(const QString& Nome) const;
     void comporTile(int indice);
@@ -137,7 +145,7 @@ public:
     void fecharVelmora();
     void fecharOutroJogo();
 
-    // Link protection.
+    // Link protection: the clipboard handler and the judge are the watcher's.
     void WMDrawClipboard();
     bool verificarBadURL(QString url, QString urlOriginal, const QString& titulo);
     void mostrarProtetor();
@@ -146,14 +154,17 @@ public:
     void definirListaBadURLs(TRegrasLinks& regras);
     // Brings the main window to the foreground, in front of other programs.
     virtual void trazerParaPrimeiroPlano();
-    // Follows `url` on a worker; every address it reaches is added to
-    // listaURLsTestadas and judged, the final one with its page title.
+    // Follows `url` on a worker (the watcher asks for it); every address it
+    // reaches is added to listaURLsTestadas and judged, the final one with its page title.
     virtual void iniciarVerificador(const QString& url);
 
     // Remote definitions: the handlers of the downloads, with the document
     // made ready on the loader's worker (`vazio` when the download failed).
     void carregamentoQLDef(TDocumentoRemoto& data, const QString& url);
     void carregamentoBadlist(TDocumentoRemoto& data, const QString& url);
+    // The bad-site list's preparation on its loader's worker; what it returns
+    // hands the list to the watcher on the UI thread.
+    std::function<void()> prepararListaBadURLs(const QStringList& linhas);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -187,14 +198,10 @@ private:
     void ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo);
     // Makes the screen of the tile's game visible before the slide, when it exists.
     void mostrarJogoExistente(int indiceTile);
-    bool velmoraComFoco() const;
+    void criarVigiaLinks();
+    void criarDefinicoesRemotas();
+    void avisarLinkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
 
-    // The compiled form of `listaBadURLs`.
-    TRegrasLinks regrasLinks_;
-    // Downloads `url` on a worker, prepares it there as a document of kind
-    // `tipo` and hands it to `tratador`.
-    void iniciarCarregamento(const QString& url, TDocumentoRemoto::TTipo tipo,
-                             void (TPrincipal::*tratador)(TDocumentoRemoto&, const QString&));
     void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);
 
     // The pending action taken over by the running transition at its first tick.

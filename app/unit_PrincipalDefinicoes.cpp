@@ -1,45 +1,37 @@
-// The definitions document, the bad-site list and the update notice.
+// The definitions document on the main window: the update notice it may
+// bring, and the bad-site list handed to the link watcher.
 #include "app/unit_Principal.h"
 
-#include "core/unit_Constantes.h"
-#include "remote/unit_Definicoes.h"
-#include "remote/unit_URLLoader.h"
+#include "core/unit_Conexao.h"
+#include "linkguard/unit_VigiaLinks.h"
+#include "remote/unit_DefinicoesRemotas.h"
 #include "settings/unit_Idioma.h"
 #include "ui/unit_Componentes.h"
 
-#include <QBuffer>
-#include <QPlainTextEdit>
-
-// The document is prepared on the worker and destroyed there with the loader,
-// together with whatever the handler swapped out of the window.
-void TPrincipal::iniciarCarregamento(const QString& url, TDocumentoRemoto::TTipo tipo,
-                                     void (TPrincipal::*tratador)(TDocumentoRemoto&, const QString&)) {
-    auto documento = std::make_shared<TDocumentoRemoto>();
-    auto* carregador = new TURLLoader(url, TDocumentoRemoto::limites(tipo), &guardaEntregas);
-    carregador->onPreparar([documento, tipo](const QByteArray& corpo) { documento->preparar(tipo, corpo); });
-    carregador->onComplete([this, documento, tratador](QBuffer&, const QString& urlPedida) {
-        (this->*tratador)(*documento, urlPedida);
-    });
-    carregador->Start();
+void TPrincipal::criarDefinicoesRemotas() {
+    definicoesRemotas = new TDefinicoesRemotas(
+        qlDef, servicos.enderecos, [this](const QStringList& linhas) { return prepararListaBadURLs(linhas); },
+        &guardaEntregas, this);
+    Conexao::protegida(definicoesRemotas, &TDefinicoesRemotas::atualizacaoDisponivel, this,
+                       &TPrincipal::avisarAtualizacao);
 }
 
-// An empty primary document leads to the fallback one. The bad-site list is
-// fetched before the version is looked at, so a bad version does not stop it.
+// On the loader's worker, where nothing of the window is touched: the list's
+// entries are compiled there, and the watcher takes them over on the UI thread
+// by a swap. The rules it had go back with the document and are destroyed on
+// the worker.
+std::function<void()> TPrincipal::prepararListaBadURLs(const QStringList& linhas) {
+    auto regras = std::make_shared<TRegrasLinks>();
+    regras->definirLista(linhas);
+    return [this, regras] { definirListaBadURLs(*regras); };
+}
+
 void TPrincipal::carregamentoQLDef(TDocumentoRemoto& dados, const QString& url) {
-    if (dados.vazio) {
-        if (url == servicos.enderecos.definicoesPrimaria)
-            iniciarCarregamento(servicos.enderecos.definicoesReserva, TDocumentoRemoto::TTipo::definicoes,
-                                &TPrincipal::carregamentoQLDef);
-        return;
-    }
-    qlDef.swap(dados.linhas);
-    const QString badlist = TDefinicoes::valor(qlDef, QStringLiteral("badlist"));
-    if (!badlist.isEmpty())
-        iniciarCarregamento(badlist, TDocumentoRemoto::TTipo::listaBadURLs, &TPrincipal::carregamentoBadlist);
-    if (TDefinicoes::inteiro(TDefinicoes::valor(qlDef, QStringLiteral("versao"))) <= Constantes::versaoNumero)
-        return;
-    avisarAtualizacao(TDefinicoes::valor(qlDef, QStringLiteral("versaoStr")),
-                      TDefinicoes::valor(qlDef, QStringLiteral("atualizacao")));
+    definicoesRemotas->carregamentoQLDef(dados, url);
+}
+
+void TPrincipal::carregamentoBadlist(TDocumentoRemoto& dados, const QString& url) {
+    definicoesRemotas->carregamentoBadlist(dados, url);
 }
 
 // Yes opens the new version and ends the program without the close
@@ -58,10 +50,4 @@ void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atua
                                                        {versaoStr, atualizacao}) +
                                                QLatin1String("\r\n") +
                                                idioma->get(QStringLiteral("Principal.textoSobre")));
-}
-
-void TPrincipal::carregamentoBadlist(TDocumentoRemoto& dados, const QString&) {
-    if (dados.vazio)
-        return;
-    definirListaBadURLs(dados.regras);
 }

@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
     TDocumentoRemoto documento;
     const auto prepararLista = [&] {
         documento = {};
-        documento.preparar(TDocumentoRemoto::TTipo::listaBadURLs, lista);
+        documento.preparar(TDocumentoRemoto::TTipo::listaBadURLs, lista,
+                           [&](const QStringList& linhas) { return principal.prepararListaBadURLs(linhas); });
     };
     imprimir("worker: decode and compile the bad-site list", medir([] {}, prepararLista));
     imprimir("UI thread: carregamentoBadlist",

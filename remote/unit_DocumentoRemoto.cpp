@@ -11,12 +11,12 @@ TLimitesHttp TDocumentoRemoto::limites(TTipo tipo) {
 
 // The entries are counted before any line is made, so an overlong list costs
 // no more than its bytes.
-void TDocumentoRemoto::preparar(TTipo tipo, const QByteArray& corpo) {
+void TDocumentoRemoto::preparar(TTipo tipo, const QByteArray& corpo, const TPreparoLista& prepararLista) {
     if (tipo == TTipo::listaBadURLs && Texto::contarLinhas(corpo) > maxEntradasListaBadURLs)
         throw EConversao(
             QStringLiteral("The bad-site list holds more than %1 entries").arg(maxEntradasListaBadURLs));
     linhas = Texto::linhas(corpo);
-    if (tipo == TTipo::listaBadURLs)
-        regras.definirLista(linhas);
+    if (tipo == TTipo::listaBadURLs && prepararLista)
+        tomarLista = prepararLista(linhas);
     vazio = false;
 }

@@ -1,10 +1,15 @@
 #pragma once
 
-#include "linkguard/unit_RegrasLinks.h"
 #include "net/unit_ClienteHttp.h"
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
+
+// Work on the loader's worker with the lines of the bad-site list (compiling
+// them, say). What it returns runs on the UI thread when the list is taken
+// over, and is destroyed on the worker with the document.
+using TPreparoLista = std::function<std::function<void()>(const QStringList& linhas)>;
 
 // A document the program downloads at start-up, made ready on its loader's
 // worker, so that its handler on the UI thread only takes it over.
@@ -24,11 +29,12 @@ struct TDocumentoRemoto {
     static TLimitesHttp limites(TTipo tipo);
 
     // On the worker, with a body that arrived: its lines and, for the bad-site
-    // list, its entries compiled. Raises EConversao for a list of more entries
-    // than allowed.
-    void preparar(TTipo tipo, const QByteArray& corpo);
+    // list, what `prepararLista` makes of them. Raises EConversao for a list
+    // of more entries than allowed.
+    void preparar(TTipo tipo, const QByteArray& corpo, const TPreparoLista& prepararLista = {});
 
     bool vazio = true; // nothing was prepared: the download failed, brought nothing or was refused
     QStringList linhas;
-    TRegrasLinks regras; // the compiled bad-site list; empty for the definitions
+    // For the bad-site list: takes the prepared list over, on the UI thread.
+    std::function<void()> tomarLista;
 };

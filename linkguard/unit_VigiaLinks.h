@@ -1,0 +1,64 @@
+#pragma once
+
+#include "linkguard/unit_RegrasLinks.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class TAreaTransferencia;
+class TArquivoConfig;
+
+// The clipboard link watcher. While the player is inside the watched game,
+// the first web address copied is judged by the link rules and, unless it is
+// bad already or was reached before, a verifier is asked for; every address
+// a verifier reaches is judged in turn. It shows nothing: a bad link is
+// announced, and so is a verification wanted.
+class TVigiaLinks : public QObject {
+    Q_OBJECT
+public:
+    // What the watcher asks of the program around it.
+    struct TPortoes {
+        // The definitions document switched the watcher off.
+        std::function<bool()> desligadoRemotamente;
+        // The watched game is on screen with its player holding the keyboard focus.
+        std::function<bool()> jogoComFoco;
+    };
+
+    // `listaBadURLs` and `listaURLsTestadas` are the lists the watcher reads
+    // and fills; they and `config` outlive it. Verifiers hand their reports
+    // over only while `vida` lives.
+    TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
+                QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes, QObject* vida,
+                QObject* pai);
+
+    // The clipboard's content changed.
+    void areaTransferenciaMudou();
+    // Judges `url`, reached from `urlOriginal` (both get "http://" in front
+    // unless they begin with it), on a page titled `titulo` (empty when
+    // unknown). True, with the link announced, when it is bad.
+    bool verificarBadURL(QString url, QString urlOriginal, const QString& titulo);
+    // Takes the compiled bad-site list for the judgements to come, and its
+    // entries into `listaBadURLs`, by a swap: `regras` gets the old rules.
+    void definirListaBadURLs(TRegrasLinks& regras);
+    // Follows `url` on a worker; every address it reaches is added to
+    // `listaURLsTestadas` and judged, the final one with its page title.
+    void iniciarVerificador(const QString& url);
+
+Q_SIGNALS:
+    // `url`, reached from the copied `urlOriginal`, is bad by the rule `veredito`.
+    void linkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
+    // A copied address not found bad and not reached before is to be followed.
+    void verificacaoPedida(const QString& url);
+
+private:
+    const TArquivoConfig& config_;
+    TAreaTransferencia& areaTransferencia_;
+    QStringList& listaBadURLs_;
+    QStringList& listaURLsTestadas_;
+    TPortoes portoes_;
+    QObject* vida_;
+    // The compiled form of `listaBadURLs_`.
+    TRegrasLinks regras_;
+};
