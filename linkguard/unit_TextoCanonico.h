@@ -12,7 +12,8 @@
 // where the word is a link: after "http://" or "https://", or written in
 // four parts and followed by a port or a path.
 namespace TextoCanonico {
-// Only the first `maximoCaracteres` of a longer text are read.
+// Only the first `maximoCaracteres` of a longer text are read, and the copy
+// is no longer than that.
 inline constexpr qsizetype maximoCaracteres = 16'384;
 QString de(const QString& texto);
 } // namespace TextoCanonico
