@@ -3,6 +3,15 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+void conferir(std::initializer_list<std::pair<QString, QString>> casos) {
+    for (const auto& [texto, canonico] : casos)
+        EXPECT_EQ(TextoCanonico::de(texto), canonico) << texto.toStdString();
+}
+
+} // namespace
+
 TEST(Ipv4Navegador, FormasQueONavegadorAceita) {
     const std::pair<const char*, const char*> formas[] = {
         {"203.0.113.7", "203.0.113.7"},
@@ -45,7 +54,7 @@ TEST(Ipv4Navegador, NemNumeroNemEndereco) {
 }
 
 TEST(TextoCanonico, SoEsquemaEHostMudam) {
-    const std::pair<QString, QString> casos[] = {
+    conferir({
         // Scheme and host lower-cased; user, port, path and query as written.
         {"HTTP://Jogador@Premios.COM:8080/Caminho?A=B", "http://Jogador@premios.com:8080/Caminho?A=B"},
         // Unreserved escapes decoded in the host only.
@@ -57,14 +66,12 @@ TEST(TextoCanonico, SoEsquemaEHostMudam) {
         {"\U000E0061x.com", "x.com"},
         // Every word on its own; blanks kept.
         {"Olha  A.COM\tE B.Com/Y", "olha  a.com\te b.com/Y"},
-    };
-    for (const auto& [texto, canonico] : casos)
-        EXPECT_EQ(TextoCanonico::de(texto), canonico) << texto.toStdString();
+    });
 }
 
 // Only a word that is a link gets its numeric host rewritten.
 TEST(TextoCanonico, HostNumericoDeUmLink) {
-    const std::pair<QString, QString> casos[] = {
+    conferir({
         {"http://0xCB007107/x", "http://203.0.113.7/x"},
         {"HTTPS://u@3405803783:81/", "https://u@203.0.113.7:81/"},
         {"0313.0.0161.07/entrar", "203.0.113.7/entrar"},
@@ -74,9 +81,7 @@ TEST(TextoCanonico, HostNumericoDeUmLink) {
         {"203.0.28935/x", "203.0.28935/x"},
         {"vers\u00E3o 0x1.0.0.1", "vers\u00E3o 0x1.0.0.1"},
         {"http://1.2.3.4.5/", "http://1.2.3.4.5/"},
-    };
-    for (const auto& [texto, canonico] : casos)
-        EXPECT_EQ(TextoCanonico::de(texto), canonico) << texto.toStdString();
+    });
 }
 
 TEST(TextoCanonico, TextoLongoLidoAteOLimite) {

@@ -418,21 +418,23 @@ const QString inocentes[] = {
 // The listed site written escaped, and its numeric host.
 TEST_F(VigiaLinks, DisfarcesDoSiteListadoSaoPegos) {
     const QStringList lista = {QStringLiteral("premios-vlm\\.com"), QStringLiteral("203\\.0\\.113\\.7")};
-    int pegos = 0;
-    for (const QString& texto : disfarces) {
+    const auto ruim = [&](const QString& texto) {
         abrirJanela();
         definirLista(lista);
         copiar(texto);
-        pegos += avisoVisivel();
-        EXPECT_TRUE(avisoVisivel()) << texto.toStdString();
+        return avisoVisivel();
+    };
+    int pegos = 0;
+    for (const QString& texto : disfarces) {
+        const bool pego = ruim(texto);
+        pegos += pego;
+        EXPECT_TRUE(pego) << texto.toStdString();
     }
     int falsos = 0;
     for (const QString& texto : inocentes) {
-        abrirJanela();
-        definirLista(lista);
-        copiar(texto);
-        falsos += avisoVisivel();
-        EXPECT_FALSE(avisoVisivel()) << texto.toStdString();
+        const bool falso = ruim(texto);
+        falsos += falso;
+        EXPECT_FALSE(falso) << texto.toStdString();
     }
     std::printf("caught %d of %zu disguised spellings; %d of %zu innocent texts judged bad\n", pegos,
                 std::size(disfarces), falsos, std::size(inocentes));
