@@ -2,8 +2,11 @@
 // 10,000 and 50,000 entries, with the index (only the entries whose piece
 // occurs in the address tried) beside the literal rule (every entry tried in
 // list order), and of the whole judgement; and of one judgement against a
-// hostile list of 20,000 runaway entries, which its budget cuts short.
+// hostile list of 20,000 runaway entries, which its budget cuts short; and what
+// the second look at a copied text (its canonical copy, searched and judged by
+// the list) adds to a copy.
 #include "linkguard/unit_RegrasLinks.h"
+#include "linkguard/unit_TextoCanonico.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -177,7 +180,48 @@ void compararLista(int tamanho) {
 
 } // namespace
 
+// The canonical copy made and searched, and its address judged by the list
+// when it differs from the one found as written.
+void imprimirSegundaOlhada(const char* nome, const TRegrasLinks& regras, const QString& texto) {
+    TOrcamento busca = TOrcamento::deBuscaEndereco();
+    const QString escrito = TRegrasLinks::buscarEndereco(texto, busca);
+    TRegrasLinks::TVeredito veredito = TRegrasLinks::TVeredito::nenhum;
+    uint64_t passos = 0;
+    bool prazo = false;
+    const double ms = medianaMs([&] {
+        TOrcamento orcamento = TOrcamento::deJulgamento();
+        const QString canonico = TRegrasLinks::buscarEnderecoCanonico(texto, orcamento);
+        if (!canonico.isEmpty() && canonico != escrito)
+            veredito = regras.julgarNaLista(TRegrasLinks::comPrefixo(canonico), orcamento);
+        passos = orcamento.passosGastos();
+        prazo = orcamento.prazoPassou();
+    });
+    imprimirLinha(nome, nomeVeredito(veredito), passos, ms, prazo);
+}
+
+void medirSegundaOlhada() {
+    const QStringList lista = gerarLista(tamanhoLista);
+    TRegrasLinks regras;
+    regras.definirLista(lista + QStringList{QStringLiteral("203\\.0\\.113\\.7")});
+    // A listed host in capitals, with an ideographic full stop for its dot.
+    const QString disfarcado =
+        QString(lista[1]).remove(QLatin1Char('\\')).toUpper().replace(QLatin1Char('.'), QChar(0x3002));
+    std::printf("\nsecond look at a copied text, %d entries:\n", tamanhoLista);
+    imprimirSegundaOlhada("plain link, nothing changes", regras,
+                          QStringLiteral("olha http://www.exemplo-inocente.org/pagina?x=1 agora"));
+    imprimirSegundaOlhada("disguised listed site", regras,
+                          QStringLiteral("olha \uFF28\uFF34\uFF34\uFF30://www.") + disfarcado +
+                              QStringLiteral("/x"));
+    imprimirSegundaOlhada("numeric host, listed", regras, QStringLiteral("entra em http://3405803783/login"));
+    const qsizetype maximo = TextoCanonico::maximoCaracteres;
+    imprimirSegundaOlhada("16,384 x U+FDFA (NFKC x18)", regras, QString(maximo, QChar(0xFDFA)));
+    imprimirSegundaOlhada("16,384 full-width letters", regras, QString(maximo, QChar(0xFF41)));
+    imprimirSegundaOlhada("1,000,000 copied, a.a.a.", regras, QStringLiteral("a.").repeated(500'000));
+    imprimirSegundaOlhada("1,000,000 copied, 1.1.1.", regras, QStringLiteral("1.").repeated(500'000));
+}
+
 int main() {
+    medirSegundaOlhada();
     compararLista(tamanhoLista);
     compararLista(tamanhoListaNoLimite);
 

@@ -1,6 +1,7 @@
 #include "linkguard/unit_RegrasLinks.h"
 
 #include "core/unit_Texto.h"
+#include "linkguard/unit_TextoCanonico.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,8 +25,20 @@ const QStringList palavrasTituloA = {QStringLiteral("gerador"), QStringLiteral("
 const QStringList palavrasTituloB = {QStringLiteral("morango"), QStringLiteral("queijo"),
                                      QStringLiteral("fraise"), QStringLiteral("fresa")};
 
+// A link to a host written as a dotted IPv4 address (what the canonical copy
+// makes of every numeric form): after "http://", after "https://" (left out
+// of the match, as the address pattern leaves it out), or, without a scheme,
+// when a port or a path follows. Not part of a longer run of dotted numbers.
+const QString padraoIpv4 = QStringLiteral(
+    R"re((?:(?<![-\w.])(http:\/\/)(?:[-\w.~%!$&'()*+,;=:]+@)?|(?<=https:\/\/)(?:[-\w.~%!$&'()*+,;=:]+@)?|(?<![-\w.@%+~#=:\/])(?=(?:\d+\.){3}\d+[:\/]))(?:(?:25[0-5]|2[0-4]\d|1\d\d|[1-9]?\d)\.){3}(?:25[0-5]|2[0-4]\d|1\d\d|[1-9]?\d)(?![-\w]|\.[-\w])(?:[:\/?#][-a-zA-Z0-9@:%_\+.~#?&\/\/=]*)?)re");
+
 const TPadrao& enderecos() {
     static const TPadrao padrao(padraoEndereco);
+    return padrao;
+}
+
+const TPadrao& enderecosIpv4() {
+    static const TPadrao padrao(padraoIpv4);
     return padrao;
 }
 
@@ -103,6 +116,18 @@ QString TRegrasLinks::buscarEndereco(const QString& texto, TOrcamento& orcamento
     return busca.trecho ? texto.mid(busca.trecho->inicio, busca.trecho->tamanho) : QString();
 }
 
+// Each search may take what the search in the text as written may.
+QString TRegrasLinks::buscarEnderecoCanonico(const QString& texto, TOrcamento& orcamento) {
+    const QString canonico = TextoCanonico::de(texto);
+    const uint64_t teto = TOrcamento::deBuscaEndereco().passosRestantes();
+    const TTextoBusca busca(canonico);
+    std::optional<TTrecho> trecho = enderecos().buscar(busca, orcamento, teto).trecho;
+    const std::optional<TTrecho> ipv4 = enderecosIpv4().buscar(busca, orcamento, teto).trecho;
+    if (ipv4 && (!trecho || ipv4->inicio < trecho->inicio))
+        trecho = ipv4;
+    return trecho ? canonico.mid(trecho->inicio, trecho->tamanho) : QString();
+}
+
 QString TRegrasLinks::comPrefixo(const QString& url) {
     return url.startsWith(prefixoEsquema) ? url : prefixoEsquema + url;
 }
@@ -145,14 +170,30 @@ TRegrasLinks::TVeredito TRegrasLinks::julgar(const QString& url, const QString& 
         return TVeredito::siteRuim;
     if (!chave.interrompida && lista.indecisas == 0)
         return TVeredito::nenhum;
-    relatar(
-        QStringLiteral("judging \"%1\" %2: keyword rule %3, %4 of %5 bad-site entries undecided; the address "
-                       "is not held bad")
-            .arg(paraRegistro(url), corte(orcamento),
-                 chave.interrompida ? QStringLiteral("undecided") : QStringLiteral("decided"))
-            .arg(lista.indecisas)
-            .arg(padroesLista_.size()));
+    relatarIndeciso(url, orcamento,
+                    chave.interrompida ? QStringLiteral("keyword rule undecided")
+                                       : QStringLiteral("keyword rule decided"),
+                    lista.indecisas);
     return TVeredito::indeciso;
+}
+
+TRegrasLinks::TVeredito TRegrasLinks::julgarNaLista(const QString& url, TOrcamento& orcamento) const {
+    const TBuscaLista lista = buscarNaLista(TTextoBusca(url), orcamento);
+    if (lista.linha)
+        return TVeredito::siteRuim;
+    if (lista.indecisas == 0)
+        return TVeredito::nenhum;
+    relatarIndeciso(url, orcamento, QStringLiteral("bad-site list alone"), lista.indecisas);
+    return TVeredito::indeciso;
+}
+
+void TRegrasLinks::relatarIndeciso(const QString& url, const TOrcamento& orcamento, const QString& regras,
+                                   qsizetype indecisas) const {
+    relatar(QStringLiteral("judging \"%1\" %2: %3, %4 of %5 bad-site entries undecided; the address is not "
+                           "held bad")
+                .arg(paraRegistro(url), corte(orcamento), regras)
+                .arg(indecisas)
+                .arg(padroesLista_.size()));
 }
 
 bool TRegrasLinks::tituloRuim(const QString& titulo) {

@@ -43,6 +43,10 @@ public:
     // The first web address in `texto`; empty when there is none or when the
     // budget ran out before the search could tell.
     static QString buscarEndereco(const QString& texto, TOrcamento& orcamento);
+    // The first web address in the canonical copy of `texto` (TextoCanonico),
+    // or its first link to a numeric IPv4 host, whichever comes first; empty
+    // when there is none or the budget ran out first.
+    static QString buscarEnderecoCanonico(const QString& texto, TOrcamento& orcamento);
     // `url` with "http://" in front, unless it already begins with it.
     static QString comPrefixo(const QString& url);
 
@@ -55,6 +59,9 @@ public:
     // Judges `url` (which begins with "http://"), reached on a page titled
     // `titulo` (empty when unknown), paying its searches from `orcamento`.
     TVeredito julgar(const QString& url, const QString& titulo, TOrcamento& orcamento) const;
+    // Judges `url` (which begins with "http://") by the bad-site list alone:
+    // `siteRuim`, `nenhum` or `indeciso`.
+    TVeredito julgarNaLista(const QString& url, TOrcamento& orcamento) const;
     // The bad-site verdict alone: the entries searched in list order, the
     // first match deciding.
     TBuscaLista buscarNaLista(const TTextoBusca& url, TOrcamento& orcamento,
@@ -62,6 +69,8 @@ public:
 
 private:
     static bool tituloRuim(const QString& titulo);
+    void relatarIndeciso(const QString& url, const TOrcamento& orcamento, const QString& palavrasChave,
+                         qsizetype indecisas) const;
     std::vector<uint32_t> todasAsEntradas() const;
 
     QStringList lista_;

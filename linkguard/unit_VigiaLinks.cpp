@@ -10,7 +10,8 @@ TVigiaLinks::TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaT
                          QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes,
                          QObject* vida, QObject* pai)
     : QObject(pai), config_(config), areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
-      listaURLsTestadas_(listaURLsTestadas), portoes_(std::move(portoes)), vida_(vida) {}
+      listaURLsTestadas_(listaURLsTestadas), portoes_(std::move(portoes)), vida_(vida),
+      fila_([this](const QString& url) { return criarVerificador(url); }) {}
 
 // Only text copied inside the running game is looked at, and only while the
 // interface speaks the built-in Portuguese the rules are written for.
@@ -23,16 +24,30 @@ void TVigiaLinks::areaTransferenciaMudou() {
         return;
     if (!portoes_.jogoComFoco())
         return;
+    const QString texto = TRegrasLinks::aparar(areaTransferencia_.lerTexto());
     TOrcamento orcamentoBusca = TOrcamento::deBuscaEndereco();
-    const QString endereco =
-        TRegrasLinks::buscarEndereco(TRegrasLinks::aparar(areaTransferencia_.lerTexto()), orcamentoBusca);
-    if (endereco.isEmpty())
+    const QString endereco = TRegrasLinks::buscarEndereco(texto, orcamentoBusca);
+    TOrcamento orcamento = TOrcamento::deJulgamento();
+    if (!endereco.isEmpty() && julgar(endereco, endereco, QString(), orcamento))
         return;
-    if (verificarBadURL(endereco, endereco, QString()))
+    const QString canonico = olharCanonico(texto, endereco, orcamento);
+    const QString aVerificar = endereco.isEmpty() ? canonico : endereco;
+    if (aVerificar.isEmpty() || listaURLsTestadas_.contains(aVerificar, Qt::CaseInsensitive))
         return;
-    if (listaURLsTestadas_.contains(endereco, Qt::CaseInsensitive))
-        return;
-    Q_EMIT verificacaoPedida(endereco);
+    Q_EMIT verificacaoPedida(aVerificar);
+}
+
+// A bad canonical address is announced as itself, which shows the player
+// the site the disguise stands for.
+QString TVigiaLinks::olharCanonico(const QString& texto, const QString& endereco, TOrcamento& orcamento) {
+    const QString canonico = TRegrasLinks::buscarEnderecoCanonico(texto, orcamento);
+    if (canonico.isEmpty() || canonico == endereco)
+        return canonico;
+    const QString url = TRegrasLinks::comPrefixo(canonico);
+    if (regras().julgarNaLista(url, orcamento) != TRegrasLinks::TVeredito::siteRuim)
+        return canonico;
+    Q_EMIT linkRuim(url, url, TRegrasLinks::TVeredito::siteRuim);
+    return QString();
 }
 
 void TVigiaLinks::definirListaBadURLs(TRegrasLinks& regras) {
@@ -41,13 +56,21 @@ void TVigiaLinks::definirListaBadURLs(TRegrasLinks& regras) {
 }
 
 bool TVigiaLinks::verificarBadURL(QString url, QString urlOriginal, const QString& titulo) {
-    url = TRegrasLinks::comPrefixo(url);
-    urlOriginal = TRegrasLinks::comPrefixo(urlOriginal);
-    // A list put in the field directly is compiled at its first use.
+    TOrcamento orcamento = TOrcamento::deJulgamento();
+    return julgar(std::move(url), std::move(urlOriginal), titulo, orcamento);
+}
+
+// A list put in the field directly is compiled at its first use.
+const TRegrasLinks& TVigiaLinks::regras() {
     if (regras_.lista() != listaBadURLs_)
         regras_.definirLista(listaBadURLs_);
-    TOrcamento orcamento = TOrcamento::deJulgamento();
-    const TRegrasLinks::TVeredito veredito = regras_.julgar(url, titulo, orcamento);
+    return regras_;
+}
+
+bool TVigiaLinks::julgar(QString url, QString urlOriginal, const QString& titulo, TOrcamento& orcamento) {
+    url = TRegrasLinks::comPrefixo(url);
+    urlOriginal = TRegrasLinks::comPrefixo(urlOriginal);
+    const TRegrasLinks::TVeredito veredito = regras().julgar(url, titulo, orcamento);
     // A judgement cut short by its budget has been reported; the address goes
     // on like one found sound, so that the verifier still judges where it
     // leads and its page title, each time with a budget of its own.
@@ -58,10 +81,13 @@ bool TVigiaLinks::verificarBadURL(QString url, QString urlOriginal, const QStrin
 }
 
 void TVigiaLinks::iniciarVerificador(const QString& url) {
-    auto* verificador = new TVerificadorURL(
+    fila_.pedir(url);
+}
+
+TTrabalhador* TVigiaLinks::criarVerificador(const QString& url) {
+    return new TVerificadorURL(
         url, vida_, [this](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
             listaURLsTestadas_.append(urlFinal);
             verificarBadURL(urlFinal, urlOriginal, titulo);
         });
-    verificador->Start();
 }

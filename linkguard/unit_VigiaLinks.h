@@ -1,5 +1,6 @@
 #pragma once
 
+#include "linkguard/unit_FilaVerificacoes.h"
 #include "linkguard/unit_RegrasLinks.h"
 
 #include <QObject>
@@ -15,6 +16,13 @@ class TArquivoConfig;
 // bad already or was reached before, a verifier is asked for; every address
 // a verifier reaches is judged in turn. It shows nothing: a bad link is
 // announced, and so is a verification wanted.
+//
+// Where the text as written gives no bad verdict, a second look reads its
+// canonical copy (TextoCanonico): the first address found there, or a link to
+// a numeric IPv4 host, is judged by the bad-site list alone (keywords count
+// only as written). When the text as written holds no address at all, the
+// address of the canonical copy is the one verified. The second look pays
+// its searches from what the first look's judgement left.
 class TVigiaLinks : public QObject {
     Q_OBJECT
 public:
@@ -42,9 +50,11 @@ public:
     // Takes the compiled bad-site list for the judgements to come, and its
     // entries into `listaBadURLs`, by a swap: `regras` gets the old rules.
     void definirListaBadURLs(TRegrasLinks& regras);
-    // Follows `url` on a worker; every address it reaches is added to
-    // `listaURLsTestadas` and judged, the final one with its page title.
+    // Has `url` followed on a worker, through the bounded queue of checks;
+    // every address it reaches is added to `listaURLsTestadas` and judged,
+    // the final one with its page title.
     void iniciarVerificador(const QString& url);
+    const TFilaVerificacoes& filaVerificacoes() const { return fila_; }
 
 Q_SIGNALS:
     // `url`, reached from the copied `urlOriginal`, is bad by the rule `veredito`.
@@ -53,6 +63,14 @@ Q_SIGNALS:
     void verificacaoPedida(const QString& url);
 
 private:
+    bool julgar(QString url, QString urlOriginal, const QString& titulo, TOrcamento& orcamento);
+    // The second look at the copied `texto`, whose first look found
+    // `endereco` (empty when none): the canonical copy's address, or empty
+    // when it is bad (announced) or there is none.
+    QString olharCanonico(const QString& texto, const QString& endereco, TOrcamento& orcamento);
+    const TRegrasLinks& regras();
+    TTrabalhador* criarVerificador(const QString& url);
+
     const TArquivoConfig& config_;
     TAreaTransferencia& areaTransferencia_;
     QStringList& listaBadURLs_;
@@ -61,4 +79,5 @@ private:
     QObject* vida_;
     // The compiled form of `listaBadURLs_`.
     TRegrasLinks regras_;
+    TFilaVerificacoes fila_;
 };

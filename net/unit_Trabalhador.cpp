@@ -39,7 +39,10 @@ void TTrabalhador::Start() {
                 Execute();
             } catch (...) {
             }
+            std::function<void()> aoTerminar = std::move(aoTerminar_);
             destruir(this);
+            if (aoTerminar)
+                QMetaObject::invokeMethod(&receptorUI(), std::move(aoTerminar), Qt::QueuedConnection);
         }).detach();
     } catch (...) {
         destruir(this);

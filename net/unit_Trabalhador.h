@@ -20,6 +20,10 @@ public:
 
     // Begins `Execute` on a thread of its own; the worker destroys itself when it returns.
     void Start();
+    // `acao` runs on the UI thread once the worker is destroyed, without its
+    // thread waiting for it; it must itself check that what it reaches still
+    // exists. Set before `Start`.
+    void aoTerminar(std::function<void()> acao) { aoTerminar_ = std::move(acao); }
 
     // Workers created and not yet destroyed.
     static int ativos() { return ativos_.load(); }
@@ -35,5 +39,6 @@ private:
     static void destruir(TTrabalhador* trabalhador);
 
     QPointer<QObject> vida_;
+    std::function<void()> aoTerminar_;
     static inline std::atomic<int> ativos_{0};
 };

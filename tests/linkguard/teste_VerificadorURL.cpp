@@ -1,6 +1,8 @@
 #include "app/unit_Principal.h"
+#include "core/unit_ArquivoConfig.h"
 #include "core/unit_TratadorErros.h"
 #include "linkguard/unit_VerificadorURL.h"
+#include "linkguard/unit_VigiaLinks.h"
 #include "tests/support/unit_Falsos.h"
 #include "tests/support/unit_Impressao.h"
 #include "tests/support/unit_ServidorLocal.h"
@@ -172,4 +174,53 @@ TEST_F(VerificadorURL, RedirecionamentoParaDentroDaRedeNaoESeguido) {
               QStringList{metadados + " | " + servidor.url("/para-metadados") + " | "});
     EXPECT_EQ(interno.conexoesAceitas(), 0);
     EXPECT_EQ(servidor.conexoesAceitas(), 2);
+}
+
+namespace {
+
+// The watcher with its gates open, its verifiers real and their checks queued.
+class VigiaComVerificador : public VerificadorURL {
+protected:
+    VigiaComVerificador()
+        : config(pastas.raiz.filePath(QStringLiteral("config.ini"))),
+          vigia(config, area, listaBadURLs, listaURLsTestadas,
+                {.desligadoRemotamente = [] { return false; }, .jogoComFoco = [] { return true; }}, &vida,
+                nullptr) {
+        area.aoMudar([this] { vigia.areaTransferenciaMudou(); });
+        QObject::connect(&vigia, &TVigiaLinks::verificacaoPedida, &vigia, &TVigiaLinks::iniciarVerificador);
+    }
+
+    TPastasTeste pastas;
+    TArquivoConfig config;
+    TAreaTransferenciaFalsa area;
+    QStringList listaBadURLs;
+    QStringList listaURLsTestadas;
+    TVigiaLinks vigia;
+};
+
+} // namespace
+
+// Found only once the host is read as a browser reads it, and fetched at the
+// address the canonical copy gives.
+TEST_F(VigiaComVerificador, HostNumericoEVerificadoPeloEnderecoCanonico) {
+    servidor.rota("/pagina", TRespostaLocal{200, "<title>Numerico</title>"});
+    const QString porta = servidor.destino().section(QLatin1Char(':'), 1);
+    area.copiar("entra em HTTP://2130706433:" + porta + "/pagina");
+    ASSERT_TRUE(verificadoresTerminados());
+    EXPECT_EQ(listaURLsTestadas, QStringList{servidor.url("/pagina")});
+    EXPECT_EQ(servidor.contar("/pagina"), 1);
+}
+
+// The link is copied again and again while its check waits for an answer.
+TEST_F(VigiaComVerificador, MesmoLinkCopiadoDezVezesUmaVerificacao) {
+    servidor.rota("/lento", TRespostaLocal{200, "<title>Lento</title>", "text/html", {}, false, false, 1});
+    for (int i = 0; i < 10; ++i)
+        area.copiar(servidor.url("/lento"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return servidor.contar("/lento") == 1; }, 10'000));
+    EXPECT_EQ(vigia.filaVerificacoes().emCurso(), 1);
+    EXPECT_EQ(vigia.filaVerificacoes().emEspera(), 0);
+    servidor.abrirPortao(1);
+    ASSERT_TRUE(verificadoresTerminados());
+    EXPECT_EQ(servidor.contar("/lento"), 1);
+    EXPECT_EQ(listaURLsTestadas, QStringList{servidor.url("/lento")});
 }

@@ -98,11 +98,36 @@ protected:
 };
 
 TEST_F(VigiaLinks, CopiaNoJogoEJulgadaEVerificada) {
-    copiar(QStringLiteral("SITE.COM custa 3.50"));
+    copiar(QStringLiteral("custa 3.50"));
     EXPECT_TRUE(principal->verificadores.isEmpty());
     copiar(QStringLiteral("  olha http://um.com/a e http://dois.com\u00A0\n"));
     EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://um.com/a")});
     EXPECT_FALSE(avisoVisivel());
+}
+
+// No address as written: the one of the canonical copy is verified.
+TEST_F(VigiaLinks, SoACopiaCanonicaTemEnderecoEEleEVerificado) {
+    copiar(QStringLiteral("SITE.COM custa 3.50"));
+    copiar(QStringLiteral("HTTP://0x7F000001:8080/Painel"));
+    copiar(QStringLiteral("Site\u200B.com"));
+    EXPECT_EQ(principal->verificadores,
+              QStringList({QStringLiteral("site.com"), QStringLiteral("http://127.0.0.1:8080/Painel"),
+                           QStringLiteral("site.com")}));
+    // An address as written is the one verified, whatever the copy adds.
+    copiar(QStringLiteral("HTTP://Outro.com/A"));
+    EXPECT_EQ(principal->verificadores.last(), QStringLiteral("Outro.com/A"));
+}
+
+// Keywords count only as written; the list sees the canonical copy.
+TEST_F(VigiaLinks, PalavrasChaveSoNoTextoComoEscrito) {
+    copiar(QStringLiteral("http://HACK-GRATIS.COM/"));
+    EXPECT_FALSE(avisoVisivel());
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://hack-gratis.com/")});
+    definirLista({QStringLiteral("hack-gratis")});
+    copiar(QStringLiteral("http://HACK-GRATIS.COM/"));
+    EXPECT_TRUE(avisoVisivel());
+    EXPECT_EQ(textoURL(), QStringLiteral("http://hack-gratis.com/"));
+    EXPECT_EQ(principal->primeiroPlano, QList<bool>{true});
 }
 
 TEST_F(VigiaLinks, PortoesFechados) {
@@ -303,3 +328,114 @@ TEST_F(VigiaLinks, AvisoFicaSobATelaDeConfiguracoes) {
 }
 
 } // namespace
+
+namespace {
+
+// Spellings of a listed site that a browser opens as that site, or that a
+// reader takes for it.
+const QString disfarces[] = {
+    // Letter case.
+    QStringLiteral("HTTP://premios-vlm.com/login"),
+    QStringLiteral("http://PREMIOS-VLM.COM"),
+    QStringLiteral("http://Premios-Vlm.com/x"),
+    QStringLiteral("Premios-vlm.com tem brinde pra todo mundo"),
+    QStringLiteral("premios-vlm.COM/entrar"),
+    QStringLiteral("HTTPS://PREMIOS-VLM.COM/"),
+    QStringLiteral("www.PREMIOS-VLM.com"),
+    // Invisible characters.
+    QStringLiteral("premios\u200B-vlm.com"),
+    QStringLiteral("premios-vlm\u200B.com"),
+    QStringLiteral("prem\u00ADios-vlm.com"),
+    QStringLiteral("premios-vlm.\u00ADcom"),
+    QStringLiteral("\u200Epremios-vlm.com\u200F"),
+    QStringLiteral("premios-v\u2060lm.com"),
+    QStringLiteral("premios-vlm\uFEFF.com/x"),
+    QStringLiteral("http://pre\u200Dmios-vlm.com/"),
+    // Unicode forms.
+    QStringLiteral("premios-vlm\u3002com"),
+    QStringLiteral("premios-vlm\uFF0Ecom"),
+    QStringLiteral("premios-vlm\uFF61com"),
+    QStringLiteral(
+        "\uFF50\uFF52\uFF45\uFF4D\uFF49\uFF4F\uFF53\uFF0D\uFF56\uFF4C\uFF4D\uFF0E\uFF43\uFF4F\uFF4D"),
+    QStringLiteral("premios-vlm.\uFF43\uFF4F\uFF4D"),
+    QStringLiteral("premios-vlm.co\u1D50"),
+    QStringLiteral("\u24DFremios-vlm.com"),
+    // Percent-escapes in the host.
+    QStringLiteral("http://premios-vlm%2Ecom/"),
+    QStringLiteral("http://premios-v%6Cm.com/"),
+    QStringLiteral("http://%70%72%65mios-vlm.com"),
+    QStringLiteral("http://premios%2Dvlm.com"),
+    QStringLiteral("http://PREMIOS-VLM%2ECOM"),
+    QStringLiteral("premios-vlm%2ecom/login"),
+    QStringLiteral("https://www.premios-vlm%2Ecom/"),
+    // Mixed.
+    QStringLiteral("Olha s\u00F3: \uFF28\uFF34\uFF34\uFF30://premios-vlm\u3002com/pegar"),
+    QStringLiteral("http://pr\u00ADEMIOS-vlm%2eC\u200Bom"),
+    // A listed numeric host, in the forms browsers accept.
+    QStringLiteral("http://203.0.113.7/login"),
+    QStringLiteral("http://3405803783/"),
+    QStringLiteral("http://0xCB007107/"),
+    QStringLiteral("http://0313.0.0161.07/"),
+    QStringLiteral("http://203.0.28935/"),
+    QStringLiteral("http://203.28935/"),
+    QStringLiteral("http://0xcb.0x0.0x71.0x7/"),
+    QStringLiteral("HTTP://0XCB007107/"),
+    QStringLiteral("203.0.113.7/entrar"),
+    QStringLiteral("http://jogador@203.0.113.7/"),
+    QStringLiteral("http://premios.com@0xCB007107/"),
+    QStringLiteral("http://203.0.113.7./"),
+    QStringLiteral("entra em http://203.0.113.7:8080/x agora"),
+    QStringLiteral("http://\uFF12\uFF10\uFF13\uFF0E\uFF10\uFF0E\uFF11\uFF11\uFF13\uFF0E\uFF17/"),
+};
+
+// Texts that look like the listed site or its numeric host and are neither.
+const QString inocentes[] = {
+    QStringLiteral("premios-vlm.co"),
+    QStringLiteral("premios-vlm.org"),
+    QStringLiteral("premios-vim.com"),
+    QStringLiteral("premios-v1m.com"),
+    QStringLiteral("premiosvlm.com"),
+    QStringLiteral("premios-vlm"),
+    QStringLiteral("PREMIOS VLM COM"),
+    QStringLiteral("premios\u200B vlm.com"),
+    QStringLiteral("http://premios-vlm%2Fcom"),
+    QStringLiteral("http://premios-vlm%252Ecom/"),
+    QStringLiteral("premios-vlm\u00B7com"),
+    QStringLiteral("premios-vlm. com"),
+    QStringLiteral("meu e-mail: premios@vlm.com"),
+    QStringLiteral("http://203.0.113.8/"),
+    QStringLiteral("http://3405803782/"),
+    QStringLiteral("vers\u00E3o 2.0.113.7 do jogo"),
+    QStringLiteral("fiz 3405803783 pontos"),
+    QStringLiteral("http://203.0.113.7.5/"),
+    QStringLiteral("http://0x1g.0.113.7/"),
+    QStringLiteral("ganhei 0xCB007107 moedas"),
+    QStringLiteral("custa 203.0 moedas"),
+};
+
+} // namespace
+
+// The listed site written escaped, and its numeric host.
+TEST_F(VigiaLinks, DisfarcesDoSiteListadoSaoPegos) {
+    const QStringList lista = {QStringLiteral("premios-vlm\\.com"), QStringLiteral("203\\.0\\.113\\.7")};
+    const auto ruim = [&](const QString& texto) {
+        abrirJanela();
+        definirLista(lista);
+        copiar(texto);
+        return avisoVisivel();
+    };
+    int pegos = 0;
+    for (const QString& texto : disfarces) {
+        const bool pego = ruim(texto);
+        pegos += pego;
+        EXPECT_TRUE(pego) << texto.toStdString();
+    }
+    int falsos = 0;
+    for (const QString& texto : inocentes) {
+        const bool falso = ruim(texto);
+        falsos += falso;
+        EXPECT_FALSE(falso) << texto.toStdString();
+    }
+    std::printf("caught %d of %zu disguised spellings; %d of %zu innocent texts judged bad\n", pegos,
+                std::size(disfarces), falsos, std::size(inocentes));
+}
