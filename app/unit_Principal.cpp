@@ -10,6 +10,7 @@
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
+#include "settings/unit_TradutorIdioma.h"
 #include "settings/unit_frameConfig.h"
 #include "ui/unit_AjustePai.h"
 #include "ui/unit_Componentes.h"
@@ -226,6 +227,7 @@ void TPrincipal::FormCreate() {
     config->aoRecusarEscrita([this](const EArquivo& erro) { avisarConfigNaoGravada(erro); });
     idioma = new TIdioma();
     idioma->setParent(this);
+    tradutor = new TTradutorIdioma(*idioma, this);
     carregarIdiomaInicial();
     idioma->add(btnConfig, QStringLiteral("Caption"));
     iniciarInterface();

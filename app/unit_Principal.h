@@ -26,6 +26,7 @@ class TArquivoConfig;
 class TIdioma;
 class TImagem;
 class TPainel;
+class TTradutorIdioma;
 class TframeConfig;
 class TframeJogo;
 class TframeErroFlash;
@@ -78,6 +79,8 @@ public:
     QString configPath;
     QString tempDir;
     TIdioma* idioma = nullptr;
+    // Qt's texts and the player's follow `idioma`.
+    TTradutorIdioma* tradutor = nullptr;
     QStringList qlDef;
 
     // The three hidden screens, and the game screens (empty while a game is closed).
