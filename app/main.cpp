@@ -1,11 +1,18 @@
 #include "app/unit_Principal.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
+#include "core/unit_PastasPrograma.h"
 #include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
+#include "settings/unit_TradutorIdioma.h"
+
+#ifdef QUILLET_RUFFLE
+#include "player/unit_PaginaRuffle.h"
+#endif
 
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,6 +24,19 @@ void selecionarTema(TAplicacao& aplicacao) {
     } catch (const EErro& erro) {
         TCaixasMensagemQt().avisarErro(erro.Message());
     }
+}
+
+// With QUILLET_DIAGNOSTICO set, the program starts, says what it found of its
+// installation and ends: a smoke run of an installed copy.
+void diagnosticar(const TPrincipal& principal) {
+#ifdef QUILLET_RUFFLE
+    const bool motor = TPaginaRuffle::instalada();
+#else
+    const bool motor = false;
+#endif
+    const QString qt = principal.tradutor->arquivoQt();
+    std::printf("data folder: %s\nSWF engine: %s\nQt translation: %s\n", qPrintable(PastasPrograma::dados()),
+                motor ? "found" : "not found", qt.isEmpty() ? "none" : qPrintable(qt));
 }
 
 } // namespace
@@ -33,6 +53,12 @@ int main(int argc, char** argv) {
         if (const QScreen* tela = QGuiApplication::primaryScreen())
             principal.move(tela->availableGeometry().center() - principal.rect().center());
         principal.show();
+        if (qEnvironmentVariableIsSet("QUILLET_DIAGNOSTICO")) {
+            QTimer::singleShot(0, &principal, [&principal] {
+                diagnosticar(principal);
+                QCoreApplication::exit(0);
+            });
+        }
         codigo = aplicacao.exec();
     }
     // Workers are never waited for: leave without running exit handlers
