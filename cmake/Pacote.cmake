@@ -12,13 +12,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own translations (the Yes and No of the questions in Portuguese), the
-# fonts that stand in for the design's, and, with the SWF engine, the
-# browser's helper process, which no library link names.
-set(quillet_dependencias "qt6-translations-l10n, fonts-crosextra-carlito, fonts-dejavu-core")
-if(TARGET Qt6::WebEngineWidgets)
-  string(APPEND quillet_dependencias ", libqt6webenginecore6-bin")
-endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${quillet_dependencias}")
+# Qt's own translations (the Yes and No of the questions in Portuguese) and
+# the fonts that stand in for the design's. The SWF engine's browser, with its
+# helper process, comes with the browser library's own dependencies.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-crosextra-carlito, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 include(CPack)
