@@ -1,13 +1,13 @@
 #include "platform/unit_CaixasMensagemQt.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_TradutorIdioma.h"
+#include "tests/support/unit_VigiaCaixa.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,16 +15,10 @@ namespace {
 // The captions of the Yes and No buttons of the next question box.
 QStringList botoesDaPergunta() {
     QStringList textos;
-    QTimer vigia;
-    vigia.callOnTimeout([&] {
-        auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!caixa)
-            return;
-        vigia.stop();
+    const auto vigia = vigiarCaixa([&](QMessageBox* caixa) {
         textos = {caixa->button(QMessageBox::Yes)->text(), caixa->button(QMessageBox::No)->text()};
         caixa->done(QMessageBox::No);
     });
-    vigia.start(0);
     TCaixasMensagemQt().perguntar(QStringLiteral("?"));
     return textos;
 }
