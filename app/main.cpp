@@ -1,12 +1,19 @@
 #include "app/unit_Principal.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
+#include "core/unit_PastasPrograma.h"
 #include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
+#include "ui/unit_TradutorIdioma.h"
+
+#ifdef QUILLET_RUFFLE
+#include "player/unit_PaginaRuffle.h"
+#endif
 
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,6 +25,19 @@ void selecionarTema(TAplicacao& aplicacao) {
     } catch (const EErro& erro) {
         TCaixasMensagemQt().avisarErro(erro.Message());
     }
+}
+
+// With QUILLET_DIAGNOSTICO set, the program starts, says what it found of its
+// installation and ends: a smoke run of an installed copy.
+void diagnosticar(const TPrincipal& principal) {
+#ifdef QUILLET_RUFFLE
+    const bool motor = TPaginaRuffle::instalada();
+#else
+    const bool motor = false;
+#endif
+    const QString qt = principal.tradutor->arquivoQt();
+    std::printf("data folder: %s\nSWF engine: %s\nQt translation: %s\n", qPrintable(PastasPrograma::dados()),
+                motor ? "found" : "not found", qt.isEmpty() ? "none" : qPrintable(qt));
 }
 
 } // namespace
@@ -35,6 +55,12 @@ int main(int argc, char** argv) {
             principal.move(tela->availableGeometry().center() - principal.rect().center());
         TMarcaPrimeiroQuadro::instalarSePedido(&principal);
         principal.show();
+        if (qEnvironmentVariableIsSet("QUILLET_DIAGNOSTICO")) {
+            QTimer::singleShot(0, &principal, [&principal] {
+                diagnosticar(principal);
+                QCoreApplication::exit(0);
+            });
+        }
         codigo = aplicacao.exec();
     }
     // Workers are never waited for: leave without running exit handlers

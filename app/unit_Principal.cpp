@@ -17,6 +17,7 @@
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_TradutorIdioma.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,15 +25,18 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 const QColor corFundoHome(247, 247, 247);
 constexpr int passoTransicao = 52;
+constexpr int alturaTextoVersao = 39; // of the about text, at its least
 
 QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
     auto* timer = new QTimer(dono);
@@ -157,7 +161,7 @@ void TPrincipal::criarHome() {
     textoVersao->setObjectName(QStringLiteral("textoVersao"));
     textoVersao->setReadOnly(true);
     textoVersao->setFrameShape(QFrame::NoFrame);
-    textoVersao->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textoVersao->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QFont fonteVersao = Componentes::fonteSegoe(12);
     fonteVersao.setItalic(true);
     textoVersao->setFont(fonteVersao);
@@ -165,6 +169,11 @@ void TPrincipal::criarHome() {
     paletaVersao.setColor(QPalette::Base, corFundoHome);
     paletaVersao.setColor(QPalette::Text, Qt::gray);
     textoVersao->setPalette(paletaVersao);
+    // A new about text (an update notice) may need another height.
+    connect(textoVersao->document(), &QTextDocument::contentsChanged, this, [this] {
+        alinharComponentesHome();
+        painelHomeResize();
+    });
 
     const auto criarBotaoLink = [this](const char* nome, const QString& texto, const char* icone) {
         auto* botao = new QToolButton(painelHome);
@@ -208,7 +217,12 @@ void TPrincipal::alinharComponentesHome() {
     const int largura = painelHome->width();
     painelHeader->setGeometry(0, 0, largura, 70);
     Bevel1->setGeometry(0, 70, largura, 3);
-    textoVersao->setGeometry(3, painelHome->height() - 3 - 39, largura - 6, 39);
+    // The about text shows whole: the memo grows with its lines from the
+    // design height; a text longer than a third of the screen (an update
+    // notice with a long address from the network) scrolls.
+    const int altura = std::clamp(Componentes::alturaTexto(textoVersao, largura - 6), alturaTextoVersao,
+                                  std::max(alturaTextoVersao, painelHome->height() / 3));
+    textoVersao->setGeometry(3, painelHome->height() - 3 - altura, largura - 6, altura);
 }
 
 // ---------------------------------------------------------------------------
@@ -229,6 +243,7 @@ void TPrincipal::FormCreate() {
     config->aoRecusarEscrita([this](const EArquivo& erro) { avisarConfigNaoGravada(erro); });
     idioma = new TIdioma();
     idioma->setParent(this);
+    tradutor = new TTradutorIdioma(*idioma, this);
     carregarIdiomaInicial();
     idioma->add(btnConfig, QStringLiteral("Caption"));
     iniciarInterface();

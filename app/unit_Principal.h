@@ -29,6 +29,7 @@ class TIdioma;
 class TImagem;
 class TPainel;
 class TVigiaLinks;
+class TTradutorIdioma;
 class TframeConfig;
 class TframeJogo;
 class TframeErroFlash;
@@ -81,6 +82,8 @@ public:
     QString configPath;
     QString tempDir;
     TIdioma* idioma = nullptr;
+    // Qt's texts and the player's follow `idioma`.
+    TTradutorIdioma* tradutor = nullptr;
     QStringList qlDef;
 
     // The three hidden screens, and the game screens (empty while a game is closed).

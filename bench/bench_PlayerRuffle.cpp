@@ -98,6 +98,9 @@ std::vector<double> repetir(int vezes, TFlashPlayer* player, const QString& url)
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // The engine's files are in the build folder, beside the program.
+    if (!qEnvironmentVariableIsSet("QUILLET_DADOS"))
+        qputenv("QUILLET_DADOS", QUILLET_PASTA_BUILD);
     QApplication aplicacao(argc, argv);
     const int vezes = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 

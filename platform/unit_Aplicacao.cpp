@@ -2,7 +2,26 @@
 
 #include "core/unit_TratadorErros.h"
 
-TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {}
+#include <QFont>
+
+namespace {
+
+// The design's Windows fonts, where the desktop lacks them, by families a
+// Linux desktop has: Carlito (Calibri's metrics) is a little narrower than
+// Segoe UI, so every caption laid out for Segoe UI keeps its room; DejaVu
+// Sans has Verdana's proportions. The last of each list is there always.
+void substituirFontes() {
+    QFont::insertSubstitutions(
+        QStringLiteral("Segoe UI"),
+        {QStringLiteral("Carlito"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")});
+}
+
+} // namespace
+
+TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {
+    substituirFontes();
+}
 
 bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
     try {

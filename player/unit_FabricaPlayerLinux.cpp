@@ -3,6 +3,8 @@
 #include "core/unit_Erros.h"
 #include "player/unit_FlashPlayerSubstituto.h"
 
+#include <QCoreApplication>
+
 #ifdef QUILLET_RUFFLE
 #include "player/unit_FlashPlayerRuffle.h"
 #include "player/unit_PaginaRuffle.h"
@@ -19,6 +21,8 @@ TFlashPlayer* TFabricaPlayerLinux::criar(QWidget* pai) {
         return new TFlashPlayerRuffle(pai, TPaginaRuffle::perfil(pastaDadosWeb_));
 #endif
     if (escolha == "ruffle")
-        throw EOleSysError(QStringLiteral("The SWF engine (Ruffle) is not installed with this build."));
+        throw EOleSysError(QCoreApplication::translate(
+            "TFabricaPlayerLinux", "the SWF engine (Ruffle) is not installed with this build of Quillet",
+            "Flash.motorAusente"));
     return new TFlashPlayerSubstituto(pai);
 }

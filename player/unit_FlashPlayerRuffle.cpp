@@ -2,8 +2,11 @@
 
 #include "player/unit_PaginaRuffle.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QStackedLayout>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace {
@@ -13,21 +16,27 @@ QString nomeQualidade(int qualidade) {
     return qualidade == 0 || qualidade == 2 ? QStringLiteral("low") : QStringLiteral("high");
 }
 
+// The texts follow the interface language: each names its key in the
+// language files, and is written here in English.
+QString texto(const char* ingles, const char* chave) {
+    return QCoreApplication::translate("TFlashPlayerRuffle", ingles, chave);
+}
+
 QString motivoFalha(const QString& motivo, const QString& detalhe) {
     if (motivo == QLatin1String("http"))
-        return QStringLiteral("the server answered %1").arg(detalhe);
+        return texto("the server answered %1", "Flash.motivoHttp").arg(detalhe);
     if (motivo == QLatin1String("formato"))
-        return QStringLiteral("what is there is not a Flash movie");
+        return texto("what is there is not a Flash movie", "Flash.motivoFormato");
     if (motivo == QLatin1String("motor"))
-        return QStringLiteral("the player refused it: %1").arg(detalhe);
+        return texto("the player refused it: %1", "Flash.motivoMotor").arg(detalhe);
     if (motivo == QLatin1String("tempo"))
-        return QStringLiteral("it did not start within %1 seconds")
+        return texto("it did not start within %1 seconds", "Flash.motivoTempo")
             .arg(TFlashPlayerRuffle::tempoLimiteCarga / 1000);
     if (motivo == QLatin1String("pagina"))
-        return QStringLiteral("the player's own files could not be opened");
+        return texto("the player's own files could not be opened", "Flash.motivoPagina");
     if (motivo == QLatin1String("endereco"))
-        return QStringLiteral("only web addresses (http or https) can be played");
-    return QStringLiteral("its host could not be reached");
+        return texto("only web addresses (http or https) can be played", "Flash.motivoEndereco");
+    return texto("its host could not be reached", "Flash.motivoRede");
 }
 
 } // namespace
@@ -49,6 +58,7 @@ TFlashPlayerRuffle::TFlashPlayerRuffle(QWidget* pai, QWebEngineProfile* perfil) 
     connect(pagina_, &TPaginaRuffle::rastreado, this, &TFlashPlayerRuffle::rastreado);
     visao_->setPage(pagina_);
     setFocusProxy(visao_);
+    seguirIdioma();
 
     textoFalha_ = new QLabel(this);
     textoFalha_->setObjectName(QStringLiteral("textoFalha"));
@@ -158,10 +168,30 @@ void TFlashPlayerRuffle::filmeCarregado(int carga) {
 void TFlashPlayerRuffle::filmeFalhou(int carga, const QString& motivo, const QString& detalhe) {
     if (carga != carga_ || estado_ == 4)
         return;
-    textoFalha_->setText(
-        QStringLiteral("The movie at %1 could not be loaded: %2.").arg(movie_, motivoFalha(motivo, detalhe)));
+    falha_ = {motivo, detalhe};
+    escreverFalha();
     pilha_->setCurrentWidget(textoFalha_);
     concluirCarga();
+}
+
+void TFlashPlayerRuffle::escreverFalha() {
+    textoFalha_->setText(texto("The movie at %1 could not be loaded: %2.", "Flash.falhaCarga")
+                             .arg(movie_, motivoFalha(falha_.first, falha_.second)));
+}
+
+// The stage of a failed movie, and the engine's own texts (its menu), speak
+// the interface language, from the next one on.
+void TFlashPlayerRuffle::changeEvent(QEvent* evento) {
+    TFlashPlayer::changeEvent(evento);
+    if (evento->type() != QEvent::LanguageChange)
+        return;
+    seguirIdioma();
+    if (pilha_->currentWidget() == textoFalha_)
+        escreverFalha();
+}
+
+void TFlashPlayerRuffle::seguirIdioma() {
+    pagina_->profile()->setHttpAcceptLanguage(texto("en-US", "Idioma.localidade"));
 }
 
 void TFlashPlayerRuffle::tempoEsgotado() {

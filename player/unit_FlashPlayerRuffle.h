@@ -4,6 +4,7 @@
 
 #include <QJsonObject>
 #include <QTimer>
+#include <utility>
 
 class QLabel;
 class QStackedLayout;
@@ -42,12 +43,18 @@ Q_SIGNALS:
     // A line the movie traced.
     void rastreado(const QString& linha);
 
+protected:
+    void changeEvent(QEvent* evento) override;
+
 private:
     // The engine's configuration for the current movie and properties.
     QJsonObject configuracao() const;
     void aplicarAparencia();
     void filmeCarregado(int carga);
     void filmeFalhou(int carga, const QString& motivo, const QString& detalhe);
+    void escreverFalha();
+    // The language the engine's page asks for (and its menus speak).
+    void seguirIdioma();
     void tempoEsgotado();
     void concluirCarga();
 
@@ -57,8 +64,9 @@ private:
     QString wmode_ = QStringLiteral("Window");
     int quality_ = 1;
 
-    int carga_ = 0;   // number of the current movie's load
-    int estado_ = -1; // last ready state reported
+    int carga_ = 0;                     // number of the current movie's load
+    int estado_ = -1;                   // last ready state reported
+    std::pair<QString, QString> falha_; // why the current movie failed, and the detail
     QTimer timerCarga_{this};
 
     QStackedLayout* pilha_;

@@ -1,5 +1,6 @@
 #include "player/unit_PaginaRuffle.h"
 
+#include "core/unit_PastasPrograma.h"
 #include "player/unit_EsquemaRuffle.h"
 #include "player/unit_FiltroRuffle.h"
 #include "player/unit_ValorXml.h"
@@ -77,7 +78,7 @@ TPaginaRuffle::TPaginaRuffle(QWebEngineProfile* perfil, QObject* pai) : QWebEngi
 }
 
 QString TPaginaRuffle::pasta() {
-    return QStringLiteral(QUILLET_DIR_RUFFLE);
+    return PastasPrograma::dados() + QStringLiteral("/ruffle");
 }
 
 bool TPaginaRuffle::instalada() {

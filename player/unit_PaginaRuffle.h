@@ -18,7 +18,7 @@ class TPaginaRuffle : public QWebEnginePage {
 public:
     TPaginaRuffle(QWebEngineProfile* perfil, QObject* pai);
 
-    // The folder of this build holding the page and the engine's web build.
+    // The folder holding the page and the engine's web build, beside the program.
     static QString pasta();
     // Whether the page and the engine's files are there.
     static bool instalada();

@@ -346,8 +346,10 @@ void desenharLogoPrograma(QPainter& pintor, const QRectF& quadro) {
 // ---------------------------------------------------------------------------
 // Pictures
 
+// At the size of the picture: the program's icon for the desktop at every size.
 void logoPrograma(QPainter& pintor) {
-    desenharLogoPrograma(pintor, QRectF(0, 0, 64, 64));
+    const qreal lado = pintor.device()->width();
+    desenharLogoPrograma(pintor, QRectF(0, 0, lado, lado));
 }
 
 // The logo, then "Quillet" in navy and "6" in gold, centred as a whole.
@@ -745,6 +747,12 @@ int main(int argc, char** argv) {
         {"guarda.png", 200, 200, guarda},
         {"exclamacao.png", 32, 32, exclamacao},
         {"logo_programa.png", 64, 64, logoPrograma},
+        {"icone16.png", 16, 16, logoPrograma},
+        {"icone24.png", 24, 24, logoPrograma},
+        {"icone32.png", 32, 32, logoPrograma},
+        {"icone48.png", 48, 48, logoPrograma},
+        {"icone128.png", 128, 128, logoPrograma},
+        {"icone256.png", 256, 256, logoPrograma},
         {"visto.png", 16, 16, visto},
         {"seta.png", 10, 6, seta},
     };

@@ -6,7 +6,10 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace Componentes {
 
@@ -62,6 +65,30 @@ QFrame* criarLinha(QWidget* pai, const char* nome, int altura) {
 
 void escreverMemo(QPlainTextEdit* memo, QString texto) {
     memo->setPlainText(texto.replace(Texto::quebraLinha, QLatin1String("\n")));
+}
+
+// Lays the lines out as the memo's own document layout does: each block
+// (paragraph) wrapped to the text width, leading included, inside the
+// document's margin.
+int alturaTexto(const QPlainTextEdit* memo, int largura) {
+    const QTextDocument* documento = memo->document();
+    const QMargins margens = memo->contentsMargins();
+    const qreal margem = documento->documentMargin();
+    const qreal larguraTexto = largura - margens.left() - margens.right() - 2 * margem;
+    qreal altura = 2 * margem;
+    for (const QString& paragrafo : memo->toPlainText().split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragrafo, memo->font());
+        layout.setTextOption(documento->defaultTextOption());
+        layout.beginLayout();
+        for (QTextLine linha = layout.createLine(); linha.isValid(); linha = layout.createLine()) {
+            linha.setLeadingIncluded(true);
+            linha.setLineWidth(larguraTexto);
+            altura += linha.height();
+        }
+        layout.endLayout();
+    }
+    // The memo scrolls unless one more pixel row than its lines is free.
+    return qCeil(altura) + 1 + margens.top() + margens.bottom();
 }
 
 } // namespace Componentes

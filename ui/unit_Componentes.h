@@ -24,4 +24,7 @@ QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso);
 QFrame* criarLinha(QWidget* pai, const char* nome, int altura);
 // Replaces a memo's text; the language files' CR LF line ends become its own line breaks.
 void escreverMemo(QPlainTextEdit* memo, QString texto);
+// The height at which a memo `largura` pixels wide shows its whole text,
+// its lines wrapped as the memo wraps them, without scrolling.
+int alturaTexto(const QPlainTextEdit* memo, int largura);
 } // namespace Componentes

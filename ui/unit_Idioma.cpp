@@ -61,6 +61,7 @@ QString TIdioma::get(const QString& nome, const QStringList& Args) const {
 
 void TIdioma::carregarIdioma(const QString& arquivo) {
     lang = Texto::linhas(lerArquivoIdioma(arquivo));
+    Q_EMIT idiomaCarregado();
 }
 
 void TIdioma::aplicarIdioma() {

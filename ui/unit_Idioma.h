@@ -37,6 +37,10 @@ public:
     QList<TIdiomaControl> listaControls;
     QStringList lang;
 
+Q_SIGNALS:
+    // A language file replaced the table.
+    void idiomaCarregado();
+
 private:
     std::optional<QString> procurar(const QString& nome) const;
     void aplicar(const TIdiomaControl& entrada) const;

@@ -1,8 +1,14 @@
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Componentes.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
 
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -33,14 +39,52 @@ TEST(Home, LayoutAtTheDesignSize) {
     EXPECT_EQ(janela->painelLogoKrd->x(), 406);
     EXPECT_EQ(janela->painelLogoLurr->x(), 406);
     EXPECT_EQ(janela->painelLogoVlm->pos(), QPoint(16, 91));
-    EXPECT_EQ(janela->painelLogoGumbrel->pos(), QPoint(16, 454));
-    EXPECT_EQ(janela->painelLogoLurr->y(), 454);
+    // Above the about text, whose height follows its lines.
+    const int topoBaixo = 626 - 114 - 16 - (janela->textoVersao->height() + 3);
+    EXPECT_EQ(janela->painelLogoGumbrel->pos(), QPoint(16, topoBaixo));
+    EXPECT_EQ(janela->painelLogoLurr->y(), topoBaixo);
     EXPECT_EQ(janela->btnConfig->pos(), QPoint(340, 293));
     EXPECT_EQ(janela->btnKestrum->pos(), QPoint(18, 277));
     EXPECT_EQ(janela->btnYouTube->pos(), QPoint(652, 277));
     // Tile pictures follow the new size.
     EXPECT_EQ(janela->logoVelmora->bitmap.size(), janela->logoVelmora->size());
     EXPECT_EQ(janela->logoVelmora->width(), 414);
+}
+
+// At the design size, with the fonts a Linux desktop has in place of the
+// design's (Carlito, when installed, for Segoe UI): every line of the about
+// text shows, nothing scrolls, and the bottom tiles stay clear of it.
+TEST(Home, AboutTextShowsWholeInBothLanguages) {
+    for (const char* idioma : {"PT", "EN"}) {
+        SCOPED_TRACE(idioma);
+        TJanelaTeste janela(QStringLiteral("[Quillet]\r\nprimeiroUso=0\r\nidioma=%1\r\n").arg(idioma));
+        QPlainTextEdit* sobre = janela->textoVersao;
+        QApplication::processEvents();
+        if (QFontDatabase::families().contains(QStringLiteral("Carlito")))
+            EXPECT_EQ(QFontInfo(sobre->font()).family(), QStringLiteral("Carlito"));
+        EXPECT_GE(sobre->toPlainText().count(QLatin1Char('\n')), 1);
+        EXPECT_GE(sobre->height(), 39);
+        EXPECT_EQ(sobre->verticalScrollBar()->maximum(), 0);
+        EXPECT_FALSE(sobre->verticalScrollBar()->isVisible());
+        EXPECT_EQ(sobre->geometry().bottom(), 626 - 3 - 1);
+        EXPECT_LT(janela->painelLogoGumbrel->geometry().bottom(), sobre->y());
+        EXPECT_EQ(janela->painelLogoGumbrel->y(), janela->painelLogoLurr->y());
+    }
+}
+
+// A text far longer than the screen (an update notice with a long address
+// from the network) takes at most a third of it, and scrolls.
+TEST(Home, AnEndlessAboutTextScrollsInAThirdOfTheScreen) {
+    TJanelaTeste janela;
+    QPlainTextEdit* sobre = janela->textoVersao;
+    Componentes::escreverMemo(sobre, QStringLiteral("http://x/").repeated(2000));
+    QApplication::processEvents();
+    EXPECT_EQ(sobre->height(), janela->painelHome->height() / 3);
+    EXPECT_GT(sobre->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(sobre->verticalScrollBar()->isVisible());
+    EXPECT_LT(janela->painelLogoGumbrel->geometry().bottom(), sobre->y());
+    Componentes::escreverMemo(sobre, QStringLiteral("curto"));
+    EXPECT_EQ(sobre->height(), 39);
 }
 
 TEST(Home, HoverDarkensInTwentyTicksAndLightensBackInTwenty) {

@@ -65,9 +65,10 @@ import -window root "$saida/2-recusada.png"
 kill "$pid_programa"
 wait "$pid_programa" 2>/dev/null || true
 
-# Accepting: the program ends at once, without asking.
+# Accepting: the program ends at once, without asking. The buttons speak the
+# interface's Portuguese: "&Sim", "&Não".
 iniciar
-xdotool key alt+y
+xdotool key alt+s
 for _ in $(seq 50); do
   kill -0 "$pid_programa" 2>/dev/null || break
   sleep 0.1

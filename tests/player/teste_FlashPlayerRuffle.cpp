@@ -1,5 +1,7 @@
 #include "player/unit_FabricaPlayerLinux.h"
 #include "player/unit_FlashPlayerSubstituto.h"
+#include "ui/unit_Idioma.h"
+#include "ui/unit_TradutorIdioma.h"
 #include "tests/player/unit_AmbienteRuffle.h"
 
 #include <QApplication>
@@ -211,6 +213,31 @@ TEST_F(PlayerRuffle, AMovieThatCannotBeLoadedEndsInReadyState4WithAStageSayingSo
     EXPECT_TRUE(visao->isVisible());
     EXPECT_FALSE(estagio->isVisible());
     EXPECT_EQ(estados.size(), 10);
+}
+
+// The engine's page asks for the interface language (the engine's menu
+// speaks it), and the stage of a failed movie follows a change at once.
+TEST_F(PlayerRuffle, ThePageAndTheFailureStageSpeakTheInterfaceLanguage) {
+    TIdioma idioma;
+    idioma.carregarIdioma("PT");
+    TTradutorIdioma tradutor(idioma);
+    TFlashPlayerRuffle* player = criarPlayer();
+    auto* estagio = player->findChild<QLabel*>(QStringLiteral("textoFalha"));
+    player->setMovie(urlFilme("nada.swf"));
+    ASSERT_TRUE(esperar([&] { return estagio->isVisible(); }));
+    EXPECT_TRUE(estagio->text().startsWith(
+        QStringLiteral("O filme em %1 não pôde ser carregado: o servidor respondeu 404")
+            .arg(urlFilme("nada.swf"))))
+        << estagio->text().toStdString();
+    EXPECT_EQ(executar(player, QStringLiteral("navigator.languages.join()")).toString(), "pt-BR");
+
+    // Widgets hear of the change from the event loop.
+    idioma.carregarIdioma("EN");
+    EXPECT_TRUE(esperar([&] { return estagio->text().startsWith(QStringLiteral("The movie at ")); }))
+        << estagio->text().toStdString();
+    EXPECT_TRUE(esperar([&] {
+        return executar(player, QStringLiteral("navigator.languages.join()")).toString() == "en-US";
+    }));
 }
 
 TEST_F(PlayerRuffle, APlayerDestroyedByItsOwnCallGoesQuietly) {

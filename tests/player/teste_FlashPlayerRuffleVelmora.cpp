@@ -91,7 +91,8 @@ TEST_F(VelmoraRuffleInalcancavel, TheScreenStillShowsWithAStageSayingTheMovieCou
     TFlashPlayer* player = abrirVelmora();
     const auto* estagio = player->findChild<QLabel*>(QStringLiteral("textoFalha"));
     EXPECT_TRUE(estagio->isVisible());
+    // In the interface's language, Portuguese unless chosen otherwise.
     EXPECT_TRUE(estagio->text().startsWith(QStringLiteral(
-        "The movie at http://127.0.0.1:9/VelmoraChargeur.swf?salon=*QL6 vanilla could not be loaded")))
+        "O filme em http://127.0.0.1:9/VelmoraChargeur.swf?salon=*QL6 vanilla não pôde ser carregado")))
         << estagio->text().toStdString();
 }

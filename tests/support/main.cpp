@@ -16,6 +16,8 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QUILLET_DADOS"))
+        qputenv("QUILLET_DADOS", QUILLET_PASTA_BUILD);
     ::testing::InitGoogleTest(&argc, argv);
     TAplicacao aplicacao(argc, argv);
     const int resultado = RUN_ALL_TESTS();
