@@ -1,9 +1,9 @@
 #include "app/unit_Principal.h"
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Recursos.h"
 
 #include <QScreen>
 #include <cstdio>

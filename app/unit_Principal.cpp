@@ -1,18 +1,20 @@
 #include "app/unit_Principal.h"
 
+#include "core/unit_Conexao.h"
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Recursos.h"
+#include "core/unit_TratadorErros.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_AjustePai.h"
-#include "platform/unit_Aplicacao.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_Recursos.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
+#include "ui/unit_AjustePai.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -50,8 +52,7 @@ TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai)
     : QWidget(pai), servicos(std::move(servicosRecebidos)) {
     setObjectName(QStringLiteral("Principal"));
     criarComponentes();
-    TAplicacao::definirTratadorErros(
-        [this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
+    TratadorErros::definir([this](const std::exception& erro) { ApplicationEvents1Exception(erro); });
     qApp->installEventFilter(this);
     try {
         FormCreate();
@@ -62,7 +63,7 @@ TPrincipal::TPrincipal(TServicos servicosRecebidos, QWidget* pai)
 
 TPrincipal::~TPrincipal() {
     qApp->removeEventFilter(this);
-    TAplicacao::definirTratadorErros({});
+    TratadorErros::definir({});
 }
 
 std::unique_ptr<QIODevice> TPrincipal::QuilletRSC(const QString& Nome) const {
@@ -104,11 +105,11 @@ void TPrincipal::criarComponentes() {
     timermostrarQuillet = criarTimer(this, "timermostrarQuillet", 1);
     timerOcultarQuillet = criarTimer(this, "timerOcultarQuillet", 1);
     AnimLogo = criarTimer(this, "AnimLogo", 10);
-    connect(timerOcultarHome, &QTimer::timeout, this, &TPrincipal::timerOcultarHomeTimer);
-    connect(timerMostrarHome, &QTimer::timeout, this, &TPrincipal::timerMostrarHomeTimer);
-    connect(timermostrarQuillet, &QTimer::timeout, this, &TPrincipal::timermostrarQuilletTimer);
-    connect(timerOcultarQuillet, &QTimer::timeout, this, &TPrincipal::timerOcultarQuilletTimer);
-    connect(AnimLogo, &QTimer::timeout, this, &TPrincipal::AnimLogoTimer);
+    Conexao::protegida(timerOcultarHome, &QTimer::timeout, this, &TPrincipal::timerOcultarHomeTimer);
+    Conexao::protegida(timerMostrarHome, &QTimer::timeout, this, &TPrincipal::timerMostrarHomeTimer);
+    Conexao::protegida(timermostrarQuillet, &QTimer::timeout, this, &TPrincipal::timermostrarQuilletTimer);
+    Conexao::protegida(timerOcultarQuillet, &QTimer::timeout, this, &TPrincipal::timerOcultarQuilletTimer);
+    Conexao::protegida(AnimLogo, &QTimer::timeout, this, &TPrincipal::AnimLogoTimer);
 }
 
 void TPrincipal::criarHome() {
@@ -148,7 +149,7 @@ void TPrincipal::criarHome() {
     btnConfig->setIcon(
         QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
     btnConfig->setIconSize(QSize(24, 24));
-    connect(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
+    Conexao::protegida(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
     textoVersao = new QPlainTextEdit(painelHome);
     textoVersao->setObjectName(QStringLiteral("textoVersao"));
@@ -178,8 +179,8 @@ void TPrincipal::criarHome() {
     btnKestrum = criarBotaoLink("btnKestrum", QStringLiteral("Kestrum"), "EMBLEMA");
     btnKestrum->move(18, btnKestrum->y());
     btnYouTube = criarBotaoLink("btnYouTube", QStringLiteral("Canal no YouTube"), "PLAY");
-    connect(btnKestrum, &QToolButton::clicked, this, &TPrincipal::btnKestrumClick);
-    connect(btnYouTube, &QToolButton::clicked, this, &TPrincipal::btnYouTubeClick);
+    Conexao::protegida(btnKestrum, &QToolButton::clicked, this, &TPrincipal::btnKestrumClick);
+    Conexao::protegida(btnYouTube, &QToolButton::clicked, this, &TPrincipal::btnYouTubeClick);
 }
 
 void TPrincipal::criarPainelLogo(TPainel*& painel, TImagem*& logo, const char* nomePainel,
@@ -213,7 +214,6 @@ void TPrincipal::alinharComponentesHome() {
 
 void TPrincipal::FormCreate() {
     qlDef.clear();
-    primeiraVezVlm = true;
     fechandoJogo = -1;
 
     dataDir = pastaComBarra(servicos.pastas->pastaDadosUsuario()) + Constantes::nomePasta;
@@ -230,7 +230,7 @@ void TPrincipal::FormCreate() {
     idioma->add(btnConfig, QStringLiteral("Caption"));
     iniciarInterface();
     idioma->aplicarIdioma();
-    textoVersao->setPlainText(textoSobre());
+    Componentes::escreverMemo(textoVersao, textoSobre());
 
     servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
     listaBadURLs.clear();
@@ -244,8 +244,7 @@ void TPrincipal::FormCreate() {
 // A stored language that is not two letters long, or that cannot be loaded,
 // gives the built-in Portuguese table.
 void TPrincipal::carregarIdiomaInicial() {
-    const QString guardado =
-        config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT"));
+    const QString guardado = config->ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT"));
     if (guardado.size() == 2) {
         try {
             idioma->carregarIdioma(guardado.toUpper());
@@ -264,9 +263,9 @@ void TPrincipal::iniciarInterface() {
     for (int i = 0; i < bannersJogos.size(); ++i)
         comporTile(i);
 
-    frameProtetor = new TframeProtetor(this, painelQuillet);
-    frameConfig = new TframeConfig(this, painelQuillet);
-    frameErroFlash = new TframeErroFlash(this, painelQuillet);
+    frameProtetor = new TframeProtetor(contextoTelas(), painelQuillet);
+    frameConfig = new TframeConfig(contextoTelas(), painelQuillet);
+    frameErroFlash = new TframeErroFlash(contextoTelas(), painelQuillet);
     frameProtetor->init();
     frameConfig->init();
     frameErroFlash->init();
@@ -274,22 +273,38 @@ void TPrincipal::iniciarInterface() {
         (new TAjustePai(frame))->setAlinhado(true);
         frame->hide();
     }
+    ligarTelasOcultas();
+}
+
+TContextoTela TPrincipal::contextoTelas() {
+    return {*idioma, *config, servicos};
+}
+
+// What the program's own screens ask for.
+void TPrincipal::ligarTelasOcultas() {
+    Conexao::protegida(frameProtetor, &TframeProtetor::voltarPedido, this, [this] {
+        painelJogo->show();
+        ocultarQuillet(painelJogo);
+    });
+    Conexao::protegida(frameConfig, &TframeConfig::voltarPedido, this,
+                       [this] { ocultarQuillet(painelHome); });
+    Conexao::protegida(frameConfig, &TframeConfig::encerramentoPedido, this,
+                       [this] { servicos.encerramento->encerrarAgora(); });
+    Conexao::protegida(frameErroFlash, &TframeErroFlash::abrirEnderecoPedido, this, &TPrincipal::abrirURL);
 }
 
 // The version line, then the note (which may run over several lines).
 QString TPrincipal::textoSobre() const {
-    QString texto =
-        idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
-        QLatin1Char('\n') + idioma->get(QStringLiteral("Principal.textoSobre"));
-    return texto.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"), {Constantes::versaoTexto}) +
+           QLatin1String("\r\n") + idioma->get(QStringLiteral("Principal.textoSobre"));
 }
 
 // A settings file that cannot be written does not keep the settings screen from opening.
 void TPrincipal::primeiroUso() {
-    if (!config->ReadBool(Constantes::secao, QStringLiteral("primeiroUso"), true))
+    if (!config->ReadBool(Constantes::secao, Chave::primeiroUso, true))
         return;
-    TAplicacao::executarProtegido([this] {
-        config->WriteBool(Constantes::secao, QStringLiteral("primeiroUso"), false);
+    TratadorErros::executar([this] {
+        config->WriteBool(Constantes::secao, Chave::primeiroUso, false);
         config->UpdateFile();
     });
     btnConfigClick();
@@ -316,7 +331,7 @@ bool TPrincipal::lerOpcao(const QString& chave, bool padrao) const {
 // running one at once, with its pending action.
 
 bool TPrincipal::animar() const {
-    return !concluindoTransicao_ && lerOpcao(QStringLiteral("usarAnim"), true);
+    return !concluindoTransicao_ && lerOpcao(Chave::usarAnim, true);
 }
 
 void TPrincipal::concluirTransicaoEmCurso() {
@@ -346,7 +361,7 @@ void TPrincipal::executarAcaoPendente() {
     const TOcultarHomeCallback acao = std::exchange(acaoTransicao_, {});
     acaoReivindicada_ = false;
     if (acao)
-        TAplicacao::executarProtegido(acao);
+        TratadorErros::executar(acao);
 }
 
 void TPrincipal::mostrarHome() {
@@ -469,6 +484,14 @@ void TPrincipal::modoFullscreen() {
 
 bool TPrincipal::emFullscreen() const {
     return windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+int TPrincipal::topoJanela() const {
+    return y();
+}
+
+int TPrincipal::alturaLegenda() const {
+    return servicos.metricas->alturaLegenda(this);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "app/unit_DocumentoRemoto.h"
 #include "app/unit_OcultarHomeCallback.h"
+#include "games/unit_JanelaJogos.h"
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
+#include "remote/unit_DocumentoRemoto.h"
+#include "settings/unit_ContextoTela.h"
 
 #include <QImage>
 #include <QList>
@@ -25,6 +27,7 @@ class TIdioma;
 class TImagem;
 class TPainel;
 class TframeConfig;
+class TframeJogo;
 class TframeErroFlash;
 class TframeOutroJogo;
 class TframeProtetor;
@@ -32,7 +35,7 @@ class TframeVelmora;
 
 // The main window: owner of the shared state, the three stacked screen panels
 // (home, games, and the program's own screens) and the moves between them.
-class TPrincipal : public QWidget {
+class TPrincipal : public QWidget, public TJanelaJogos {
     Q_OBJECT
 public:
     explicit TPrincipal(TServicos servicos, QWidget* pai = nullptr);
@@ -75,7 +78,6 @@ public:
     QString configPath;
     QString tempDir;
     TIdioma* idioma = nullptr;
-    bool primeiraVezVlm = true;
     QStringList qlDef;
 
     // The three hidden screens, and the game screens (empty while a game is closed).
@@ -113,7 +115,10 @@ public:
 
     // Full screen.
     void modoFullscreen();
-    bool emFullscreen() const;
+    bool emFullscreen() const override;
+    // The window as the game screens' headers read it.
+    int topoJanela() const override;
+    int alturaLegenda() const override;
 
     // Closing and application-wide events.
     bool FormCloseQuery();
@@ -164,6 +169,13 @@ private:
     void carregarIdiomaInicial();
     QString textoSobre() const;
     void primeiroUso();
+    // What every screen receives of the window.
+    TContextoTela contextoTelas();
+    void ligarTelasOcultas();
+    // Builds a game screen hidden in the game panel, wired to the window, and starts it.
+    template <typename TTela, typename TIniciar> void construirTela(TTela*& tela, TIniciar iniciar);
+    void ligarTelaJogo(TframeJogo* tela);
+    void abrirOutroJogo(int indice);
 
     bool lerOpcao(const QString& chave, bool padrao) const;
     bool animar() const;
@@ -176,7 +188,6 @@ private:
     // Makes the screen of the tile's game visible before the slide, when it exists.
     void mostrarJogoExistente(int indiceTile);
     bool velmoraComFoco() const;
-    void preencherProtetor(const QString& url, const QString& urlOriginal);
 
     // The compiled form of `listaBadURLs`.
     TRegrasLinks regrasLinks_;

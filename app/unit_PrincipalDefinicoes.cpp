@@ -1,10 +1,11 @@
 // The definitions document, the bad-site list and the update notice.
 #include "app/unit_Principal.h"
 
-#include "platform/unit_Constantes.h"
+#include "core/unit_Constantes.h"
 #include "remote/unit_Definicoes.h"
 #include "remote/unit_URLLoader.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
 
 #include <QBuffer>
 #include <QPlainTextEdit>
@@ -53,10 +54,10 @@ void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atua
         }
         servicos.mensagens->avisarErro(idioma->get(QStringLiteral("Mensagem.enderecoInvalido")));
     }
-    QString texto =
-        idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"), {versaoStr, atualizacao}) +
-        QLatin1String("\r\n") + idioma->get(QStringLiteral("Principal.textoSobre"));
-    textoVersao->setPlainText(texto.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    Componentes::escreverMemo(textoVersao, idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"),
+                                                       {versaoStr, atualizacao}) +
+                                               QLatin1String("\r\n") +
+                                               idioma->get(QStringLiteral("Principal.textoSobre")));
 }
 
 void TPrincipal::carregamentoBadlist(TDocumentoRemoto& dados, const QString&) {

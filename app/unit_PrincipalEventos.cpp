@@ -1,13 +1,12 @@
 // Closing the main window, the application-wide message filter and error handler.
 #include "app/unit_Principal.h"
 
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
 #include "games/unit_frameErroFlash.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -23,9 +22,7 @@ void TPrincipal::ApplicationEvents1Exception(const std::exception& E) {
     const auto* erroOle = dynamic_cast<const EOleSysError*>(&E);
     if (!erroOle)
         return;
-    frameErroFlash->textoErro->setText(
-        idioma->get(QStringLiteral("frameErroFlash.textoErro"), {erroOle->Message().trimmed()}));
-    frameErroFlash->show();
+    frameErroFlash->mostrarErro(erroOle->Message());
     mostrarQuillet();
 }
 

@@ -1,9 +1,10 @@
 // The home screen of the main window: layout, tiles and their animation, and its buttons.
 #include "app/unit_Principal.h"
 
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
+#include "core/unit_Conexao.h"
 #include "settings/unit_frameConfig.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -96,15 +97,15 @@ void TPrincipal::ligarTiles() {
 }
 
 void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo) {
-    connect(imagem, &TImagem::MouseEnter, this, [imagem] { imagem->hint = estadoEscurecendo; });
-    connect(imagem, &TImagem::MouseLeave, this, [imagem] { imagem->hint = estadoClareando; });
+    Conexao::protegida(imagem, &TImagem::MouseEnter, this, [imagem] { imagem->hint = estadoEscurecendo; });
+    Conexao::protegida(imagem, &TImagem::MouseLeave, this, [imagem] { imagem->hint = estadoClareando; });
     const auto colorir = [this, indice, imagem](const QColor& cor) {
         imagem->corFundo = cor;
         pintarTile(imagem, bannersOriginais[indice]);
     };
-    connect(imagem, &TImagem::MouseDown, this, [colorir] { colorir(corPressionada); });
-    connect(imagem, &TImagem::MouseUp, this, [colorir] { colorir(corHover); });
-    connect(imagem, &TImagem::Click, this, [this, indice, abrirJogo] {
+    Conexao::protegida(imagem, &TImagem::MouseDown, this, [colorir] { colorir(corPressionada); });
+    Conexao::protegida(imagem, &TImagem::MouseUp, this, [colorir] { colorir(corHover); });
+    Conexao::protegida(imagem, &TImagem::Click, this, [this, indice, abrirJogo] {
         callbackOcultarHome = abrirJogo;
         mostrarJogoExistente(indice);
         ocultarHome(painelJogo);

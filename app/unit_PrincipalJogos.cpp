@@ -2,27 +2,26 @@
 // application-wide filter that keeps the right button away from a focused game.
 #include "app/unit_Principal.h"
 
+#include "core/unit_Conexao.h"
+#include "core/unit_Constantes.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
-#include "platform/unit_AjustePai.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_AjustePai.h"
+#include "ui/unit_Painel.h"
 
 #include <QMouseEvent>
 
-namespace {
-
-// Builds a game screen hidden in the game panel and starts it. A screen whose
-// start fails (no player control) is destroyed and its reference emptied; the
-// error goes on to the application-wide handler.
-template <typename TTela, typename TIniciar>
-void construirTela(TPrincipal& principal, TTela*& tela, TIniciar iniciar) {
-    principal.painelJogo->setCaption(principal.idioma->get(QStringLiteral("Principal.iniciandoJogo")));
-    tela = new TTela(&principal, principal.painelJogo);
+// A screen whose start fails (no player control) is destroyed and its
+// reference emptied; the error goes on to the application-wide handler.
+template <typename TTela, typename TIniciar> void TPrincipal::construirTela(TTela*& tela, TIniciar iniciar) {
+    painelJogo->setCaption(idioma->get(QStringLiteral("Principal.iniciandoJogo")));
+    tela = new TTela(contextoTelas(), *this, painelJogo);
     tela->hide();
     (new TAjustePai(tela))->setAlinhado(true);
+    ligarTelaJogo(tela);
     try {
         iniciar(*tela);
     } catch (...) {
@@ -31,40 +30,60 @@ void construirTela(TPrincipal& principal, TTela*& tela, TIniciar iniciar) {
     }
 }
 
-// A screen that exists is shown again with its game as it was, the keyboard in its player.
-bool retomarTela(TframeJogo* tela) {
-    if (!tela)
-        return false;
-    tela->show();
-    tela->Flash->SetFocus();
-    return true;
+// What every game screen asks for; closing is wired by each game's opening.
+void TPrincipal::ligarTelaJogo(TframeJogo* tela) {
+    Conexao::protegida(tela, &TframeJogo::voltarPedido, this, [this, tela] {
+        mostrarHome();
+        callbackOcultarHome = {static_cast<QWidget*>(tela), &QWidget::hide};
+    });
+    Conexao::protegida(tela, &TframeJogo::telaCheiaPedida, this, &TPrincipal::modoFullscreen);
+    Conexao::protegida(tela, &TframeJogo::conectando, this, [this] {
+        repaint();
+        painelJogo->repaint();
+        painelJogo->setCaption(idioma->get(QStringLiteral("frameVelmora.textoConectando")));
+    });
 }
-
-void abrirOutroJogo(TPrincipal& principal, int indice) {
-    TframeOutroJogo*& tela = principal.framesOutroJogo.at(indice);
-    if (retomarTela(tela))
-        return;
-    construirTela(principal, tela, [indice](TframeOutroJogo& nova) { nova.iniciar(indice); });
-}
-
-} // namespace
 
 void TPrincipal::abrirVelmora() {
-    if (retomarTela(frameVelmora))
+    if (frameVelmora) {
+        frameVelmora->retomar();
         return;
-    construirTela(*this, frameVelmora, [](TframeVelmora& nova) { nova.iniciar(); });
+    }
+    construirTela(frameVelmora, [this](TframeVelmora& nova) {
+        Conexao::protegida(&nova, &TframeJogo::fechamentoConfirmado, this, [this] {
+            mostrarHome();
+            callbackOcultarHome = {this, &TPrincipal::fecharVelmora};
+        });
+        nova.iniciar();
+    });
+}
+
+void TPrincipal::abrirOutroJogo(int indice) {
+    TframeOutroJogo*& tela = framesOutroJogo.at(indice);
+    if (tela) {
+        tela->retomar();
+        return;
+    }
+    construirTela(tela, [this, indice](TframeOutroJogo& nova) {
+        Conexao::protegida(&nova, &TframeJogo::fechamentoConfirmado, this, [this, indice] {
+            mostrarHome();
+            fechandoJogo = indice;
+            callbackOcultarHome = {this, &TPrincipal::fecharOutroJogo};
+        });
+        nova.iniciar(indice);
+    });
 }
 
 void TPrincipal::abrirKraddle() {
-    abrirOutroJogo(*this, 0);
+    abrirOutroJogo(0);
 }
 
 void TPrincipal::abrirGumbrel() {
-    abrirOutroJogo(*this, 1);
+    abrirOutroJogo(1);
 }
 
 void TPrincipal::abrirLurrow() {
-    abrirOutroJogo(*this, 2);
+    abrirOutroJogo(2);
 }
 
 void TPrincipal::fecharVelmora() {
@@ -95,7 +114,7 @@ bool TPrincipal::ApplicationEvents1Message(QObject*, QEvent* Msg) {
     if (Msg->type() != QEvent::MouseButtonPress ||
         static_cast<QMouseEvent*>(Msg)->button() != Qt::RightButton)
         return false;
-    if (!config || config->ReadBool(Constantes::secao, QStringLiteral("menuCtx"), false))
+    if (!config || config->ReadBool(Constantes::secao, Chave::menuCtx, false))
         return false;
     bool Handled = false;
     const TframeJogo* telas[] = {frameVelmora, framesOutroJogo[0], framesOutroJogo[1], framesOutroJogo[2]};

@@ -1,24 +1,19 @@
 // Link protection on the main window: the clipboard watcher and the verdicts.
 #include "app/unit_Principal.h"
 
+#include "core/unit_Constantes.h"
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_VerificadorURL.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_FlashPlayer.h"
-#include "platform/unit_Painel.h"
+#include "player/unit_FlashPlayer.h"
 #include "remote/unit_Definicoes.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Painel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
-
-namespace {
-
-const QString juncao = QStringLiteral(" -> ");
-
-} // namespace
 
 // The clipboard changed: while the player is inside the running Velmora game,
 // the first address copied is judged, and sent to a verifier unless it is
@@ -26,10 +21,9 @@ const QString juncao = QStringLiteral(" -> ");
 void TPrincipal::WMDrawClipboard() {
     if (TDefinicoes::valor(qlDef, QStringLiteral("super_desativarVL")) == QLatin1String("1"))
         return;
-    if (config->ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("PT")) !=
-        QLatin1String("PT"))
+    if (config->ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT")) != QLatin1String("PT"))
         return;
-    if (!config->ReadBool(Constantes::secao, QStringLiteral("ativarVerificadorLinks"), true))
+    if (!config->ReadBool(Constantes::secao, Chave::ativarVerificadorLinks, true))
         return;
     if (!velmoraComFoco())
         return;
@@ -47,7 +41,7 @@ void TPrincipal::WMDrawClipboard() {
 
 // The Velmora screen exists, is visible and its player holds the keyboard focus.
 bool TPrincipal::velmoraComFoco() const {
-    return frameVelmora && frameVelmora->isVisible() && frameVelmora->Flash && frameVelmora->Flash->Focused();
+    return frameVelmora && frameVelmora->emVistaComFoco();
 }
 
 void TPrincipal::definirListaBadURLs(TRegrasLinks& regras) {
@@ -68,7 +62,7 @@ bool TPrincipal::verificarBadURL(QString url, QString urlOriginal, const QString
     // leads and its page title, each time with a budget of its own.
     if (veredito == TRegrasLinks::TVeredito::nenhum || veredito == TRegrasLinks::TVeredito::indeciso)
         return false;
-    preencherProtetor(url, urlOriginal);
+    frameProtetor->mostrarAviso(url, urlOriginal);
     // A bad title is announced with the window already in front; a listed
     // site brings it there once the warning is up; keywords leave it be.
     if (veredito == TRegrasLinks::TVeredito::titulo)
@@ -77,16 +71,6 @@ bool TPrincipal::verificarBadURL(QString url, QString urlOriginal, const QString
     if (veredito == TRegrasLinks::TVeredito::siteRuim)
         trazerParaPrimeiroPlano();
     return true;
-}
-
-void TPrincipal::preencherProtetor(const QString& url, const QString& urlOriginal) {
-    const bool direto = url == urlOriginal;
-    const QString endereco = direto ? url : urlOriginal + juncao + url;
-    QString info = direto ? idioma->get(QStringLiteral("frameProtetor.texto1"), {url})
-                          : idioma->get(QStringLiteral("frameProtetor.texto2"), {urlOriginal, url});
-    frameProtetor->show();
-    frameProtetor->textoURL->setText(endereco);
-    frameProtetor->textoInfo->setPlainText(info.replace(QLatin1String("\r\n"), QLatin1String("\n")));
 }
 
 void TPrincipal::trazerParaPrimeiroPlano() {

@@ -28,8 +28,8 @@
 // Usage: bench_custo_motor [runs per side, default 6]
 // Without DISPLAY it starts its own Xvfb and stops it at the end.
 #include "bench/unit_ArvoreProcessos.h"
-#include "platform/unit_FlashPlayerRuffle.h"
-#include "platform/unit_PaginaRuffle.h"
+#include "player/unit_FlashPlayerRuffle.h"
+#include "player/unit_PaginaRuffle.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QApplication>

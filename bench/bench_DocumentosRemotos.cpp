@@ -3,9 +3,9 @@
 // handler taking them over, the update notice box included), which must stay
 // under 50 ms. Also one judgement against the bad-site list at its entry cap.
 #include "app/unit_Principal.h"
+#include "net/unit_Trabalhador.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
-#include "remote/unit_Trabalhador.h"
 #include "tests/support/unit_Falsos.h"
 
 #include <QApplication>

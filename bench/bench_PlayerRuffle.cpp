@@ -5,9 +5,9 @@
 // movie of another origin (another port) needs a new page in its player.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_player_ruffle [repetitions]
 #include "bench/unit_ArvoreProcessos.h"
-#include "platform/unit_FlashPlayerRuffle.h"
-#include "platform/unit_FlashPlayerSubstituto.h"
-#include "platform/unit_PaginaRuffle.h"
+#include "player/unit_FlashPlayerRuffle.h"
+#include "player/unit_FlashPlayerSubstituto.h"
+#include "player/unit_PaginaRuffle.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QApplication>

@@ -1,17 +1,10 @@
 #include "games/unit_PonteScript.h"
 
-#include "app/unit_Principal.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_FlashPlayer.h"
+#include "core/unit_Constantes.h"
+#include "player/unit_FlashPlayer.h"
+#include "player/unit_PedidosFilme.h"
 
 namespace {
-
-const QString pedidoEndereco = QStringLiteral(
-    R"(<invoke name="window.location.href.toString" returntype="xml"><arguments></arguments></invoke>)");
-const QString pedidoIdentidade =
-    QStringLiteral(R"(<invoke name="function(){return navigator.appVersion+'-'+navigator.appName;}" )"
-                   R"(returntype="xml"><arguments></arguments></invoke>)");
-const QString prefixoTelaCheia = QStringLiteral(R"(<invoke name="pleinEcran" )");
 
 QString emString(const QString& valor) {
     return QStringLiteral("<string>") + valor + QStringLiteral("</string>");
@@ -21,14 +14,13 @@ QString emString(const QString& valor) {
 
 namespace PonteScript {
 
-void responder(TPrincipal& principal, TFlashPlayer& Flash, const QString& request, const QString& urlPagina) {
-    if (request == pedidoEndereco)
+bool responder(TFlashPlayer& Flash, const QString& request, const QString& urlPagina) {
+    if (request == PedidosFilme::enderecoPagina)
         Flash.SetReturnValue(emString(urlPagina));
-    if (request == pedidoIdentidade)
+    if (request == PedidosFilme::identidadeNavegador)
         Flash.SetReturnValue(
             emString(Constantes::titulo + QStringLiteral(" (") + Constantes::versaoTexto + QLatin1Char(')')));
-    if (request.startsWith(prefixoTelaCheia))
-        principal.modoFullscreen();
+    return request.startsWith(PedidosFilme::prefixoTelaCheia);
 }
 
 } // namespace PonteScript

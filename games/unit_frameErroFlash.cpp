@@ -1,16 +1,17 @@
 #include "games/unit_frameErroFlash.h"
 
-#include "app/unit_Principal.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_Recursos.h"
-#include "platform/unit_RotuloClicavel.h"
+#include "core/unit_Conexao.h"
+#include "core/unit_Recursos.h"
+#include "platform/unit_Servicos.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-TframeErroFlash::TframeErroFlash(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+TframeErroFlash::TframeErroFlash(TContextoTela contexto, QWidget* pai) : TFrame(pai), contexto_(contexto) {
     setObjectName(QStringLiteral("frameErroFlash"));
     Componentes::pintarFundo(this, Qt::white);
 
@@ -23,7 +24,7 @@ TframeErroFlash::TframeErroFlash(TPrincipal* principal, QWidget* pai) : TFrame(p
     textoErro = new QLabel(this);
     textoErro->setObjectName(QStringLiteral("textoErro"));
     textoErro->setWordWrap(true);
-    Label1 = new TRotuloClicavel(principal->servicos.enderecos.ajudaFlash, this);
+    Label1 = new TRotuloClicavel(contexto_.servicos.enderecos.ajudaFlash, this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont fonteLink = Label1->font();
     fonteLink.setBold(true);
@@ -31,7 +32,7 @@ TframeErroFlash::TframeErroFlash(TPrincipal* principal, QWidget* pai) : TFrame(p
     Label1->setFont(fonteLink);
     Label1->setForegroundRole(QPalette::Highlight);
     Label1->setCursor(Qt::PointingHandCursor);
-    connect(Label1, &TRotuloClicavel::Click, this, &TframeErroFlash::Label1Click);
+    Conexao::protegida(Label1, &TRotuloClicavel::Click, this, &TframeErroFlash::Label1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -50,9 +51,15 @@ TframeErroFlash::TframeErroFlash(TPrincipal* principal, QWidget* pai) : TFrame(p
 }
 
 void TframeErroFlash::init() {
-    principal_->idioma->add(textoTitulo, QStringLiteral("Caption"));
+    contexto_.idioma.add(textoTitulo, QStringLiteral("Caption"));
+}
+
+void TframeErroFlash::mostrarErro(const QString& mensagem) {
+    textoErro->setText(
+        contexto_.idioma.get(QStringLiteral("frameErroFlash.textoErro"), {mensagem.trimmed()}));
+    show();
 }
 
 void TframeErroFlash::Label1Click() {
-    principal_->abrirURL(Label1->text());
+    Q_EMIT abrirEnderecoPedido(Label1->text());
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/unit_Frame.h"
+#include "settings/unit_ContextoTela.h"
+#include "ui/unit_Frame.h"
 
 class QLabel;
 class TPainel;
-class TPrincipal;
 class TRotuloClicavel;
 
 // The dead-end screen shown when the player control cannot be created: the
@@ -12,9 +12,11 @@ class TRotuloClicavel;
 class TframeErroFlash : public TFrame {
     Q_OBJECT
 public:
-    TframeErroFlash(TPrincipal* principal, QWidget* pai);
+    TframeErroFlash(TContextoTela contexto, QWidget* pai);
 
     void init();
+    // Shows itself with the error's message.
+    void mostrarErro(const QString& mensagem);
     void Label1Click();
 
     TPainel* Panel1;
@@ -25,6 +27,10 @@ public:
     QLabel* textoErro;
     TRotuloClicavel* Label1;
 
+Q_SIGNALS:
+    // The help page is to be opened in the user's browser.
+    void abrirEnderecoPedido(const QString& url);
+
 private:
-    TPrincipal* principal_;
+    TContextoTela contexto_;
 };

@@ -1,9 +1,12 @@
 #include "games/unit_frameJogo.h"
 
-#include "app/unit_Principal.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
-#include "settings/unit_Idioma.h"
+#include "core/unit_Conexao.h"
+#include "games/unit_JanelaJogos.h"
+#include "games/unit_PonteScript.h"
+#include "platform/unit_Servicos.h"
+#include "player/unit_FlashPlayer.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -23,7 +26,8 @@ QPushButton* criarBotao(QWidget* pai, const char* nome, const QString& texto, co
 
 } // namespace
 
-TframeJogo::TframeJogo(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+TframeJogo::TframeJogo(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai)
+    : TFrame(pai), contexto_(contexto), janela_(janela) {
     Componentes::pintarFundo(this, Qt::white);
     setFont(Componentes::fonteSegoe(12));
 
@@ -34,27 +38,29 @@ TframeJogo::TframeJogo(TPrincipal* principal, QWidget* pai) : TFrame(pai), princ
     btnVoltar = criarBotao(Cabecalho, "btnVoltar", QStringLiteral("< Voltar"), QSize(86, 24));
     btnVoltar->move(margemBotoes, margemBotoes);
     btnFechar = criarBotao(Cabecalho, "btnFechar", QStringLiteral("Fechar"), QSize(72, 24));
-    connect(btnVoltar, &QPushButton::clicked, this, &TframeJogo::btnVoltarClick);
-    connect(btnFechar, &QPushButton::clicked, this, &TframeJogo::btnFecharClick);
+    Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeJogo::btnVoltarClick);
+    Conexao::protegida(btnFechar, &QPushButton::clicked, this, &TframeJogo::btnFecharClick);
 
     TimerCabecalho = new QTimer(this);
     TimerCabecalho->setObjectName(QStringLiteral("TimerCabecalho"));
     TimerCabecalho->setInterval(intervaloCabecalho);
-    connect(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
+    Conexao::protegida(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
     TimerCabecalho->start();
 }
 
 void TframeJogo::criarFlash(QWidget* caixa) {
-    Flash = principal_->servicos.fabricaPlayer->criar(caixa);
+    Flash = contexto_.servicos.fabricaPlayer->criar(caixa);
     Flash->setBGColor(QStringLiteral("ffffff"));
     Flash->OnFlashCall = [this](const QString& request) { FlashFlashCall(request); };
     Flash->OnReadyStateChange = [this](int newState) { FlashReadyStateChange(newState); };
     Flash->setAlinhado(true);
     Flash->show();
-    principal_->repaint();
-    principal_->painelJogo->repaint();
-    principal_->painelJogo->setCaption(
-        principal_->idioma->get(QStringLiteral("frameVelmora.textoConectando")));
+    Q_EMIT conectando();
+}
+
+void TframeJogo::responderFilme(const QString& request, const QString& urlPagina) {
+    if (PonteScript::responder(*Flash, request, urlPagina))
+        Q_EMIT telaCheiaPedida();
 }
 
 void TframeJogo::FlashReadyStateChange(int newState) {
@@ -64,10 +70,9 @@ void TframeJogo::FlashReadyStateChange(int newState) {
 
 // The cursor's height over the client area, read 50 times a second: it must stay cheap.
 void TframeJogo::TimerCabecalhoTimer() {
-    const TServicos& servicos = principal_->servicos;
-    int y = servicos.metricas->posicaoCursor().y() - principal_->y();
-    if (!principal_->emFullscreen())
-        y -= servicos.metricas->alturaLegenda(principal_);
+    int y = contexto_.servicos.metricas->posicaoCursor().y() - janela_.topoJanela();
+    if (!janela_.emFullscreen())
+        y -= janela_.alturaLegenda();
     Cabecalho->setVisible(y >= 0 && y <= alturaCabecalho);
 }
 
@@ -77,19 +82,25 @@ void TframeJogo::FrameResize() {
 }
 
 void TframeJogo::btnVoltarClick() {
-    principal_->mostrarHome();
-    principal_->callbackOcultarHome = {static_cast<QWidget*>(this), &QWidget::hide};
+    Q_EMIT voltarPedido();
+}
+
+void TframeJogo::retomar() {
+    show();
+    Flash->SetFocus();
 }
 
 bool TframeJogo::visivelComFoco() const {
     return !isHidden() && Flash && Flash->Focused();
 }
 
-bool TframeJogo::confirmarFechar(const QString& pergunta) {
-    if (!principal_->servicos.mensagens->perguntar(pergunta))
-        return false;
-    principal_->mostrarHome();
-    return true;
+bool TframeJogo::emVistaComFoco() const {
+    return isVisible() && Flash && Flash->Focused();
+}
+
+void TframeJogo::confirmarFechar(const QString& pergunta) {
+    if (contexto_.servicos.mensagens->perguntar(pergunta))
+        Q_EMIT fechamentoConfirmado();
 }
 
 void TframeJogo::resizeEvent(QResizeEvent* evento) {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "platform/unit_Frame.h"
+#include "settings/unit_ContextoTela.h"
+#include "ui/unit_Frame.h"
 
 class QPushButton;
 class QTimer;
 class TFlashPlayer;
+class TJanelaJogos;
 class TPainel;
-class TPrincipal;
 
 // What every game screen has: the player control, and the header bar with
 // back and close that shows only while the mouse is at the top edge of the
@@ -14,7 +15,7 @@ class TPrincipal;
 class TframeJogo : public TFrame {
     Q_OBJECT
 public:
-    TframeJogo(TPrincipal* principal, QWidget* pai);
+    TframeJogo(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai);
 
     TPainel* Cabecalho;
     QPushButton* btnVoltar;
@@ -30,17 +31,35 @@ public:
     void btnVoltarClick();
     virtual void btnFecharClick() = 0;
 
+    // Shows the screen again with its game as it was, the keyboard in its player.
+    void retomar();
     // Shown (by its own flag) with its player holding the keyboard focus.
     bool visivelComFoco() const;
+    // On screen (its panel and the window shown too) with its player holding the keyboard focus.
+    bool emVistaComFoco() const;
+
+Q_SIGNALS:
+    // Home is to slide in, and this screen to be hidden once it has.
+    void voltarPedido();
+    // The user confirmed closing the game: home is to slide in, and this screen to be destroyed once it has.
+    void fechamentoConfirmado();
+    // The movie asked to switch the window between full screen and its frame.
+    void telaCheiaPedida();
+    // The player exists and its movie is connecting.
+    void conectando();
 
 protected:
     // Creates the player filling `caixa` on a white background, bound to this
-    // screen's handlers, and tells the game panel the movie is connecting.
-    // Fails with EOleSysError when no player can be created.
+    // screen's handlers. Fails with EOleSysError when no player can be created.
     void criarFlash(QWidget* caixa);
-    // Asks `pergunta`; on Yes slides the home screen in and answers true.
-    bool confirmarFechar(const QString& pergunta);
+    // Answers the movie's call as its page would, `urlPagina` being the page's address.
+    void responderFilme(const QString& request, const QString& urlPagina);
+    // Asks `pergunta`; on Yes the close is confirmed.
+    void confirmarFechar(const QString& pergunta);
     void resizeEvent(QResizeEvent* evento) override;
 
-    TPrincipal* principal_;
+    TContextoTela contexto_;
+
+private:
+    const TJanelaJogos& janela_;
 };

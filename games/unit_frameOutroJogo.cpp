@@ -1,10 +1,10 @@
 #include "games/unit_frameOutroJogo.h"
 
-#include "app/unit_Principal.h"
-#include "games/unit_PonteScript.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
+#include "platform/unit_Servicos.h"
+#include "player/unit_FlashPlayer.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
 
 #include <QPushButton>
 #include <array>
@@ -17,7 +17,8 @@ const TframeOutroJogo::TJogo& TframeOutroJogo::dadosJogo(int indice) {
     return jogos.at(indice);
 }
 
-TframeOutroJogo::TframeOutroJogo(TPrincipal* principal, QWidget* pai) : TframeJogo(principal, pai) {
+TframeOutroJogo::TframeOutroJogo(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai)
+    : TframeJogo(contexto, janela, pai) {
     setObjectName(QStringLiteral("frameOutroJogo"));
     C = new TPainel(this);
     C->setObjectName(QStringLiteral("C"));
@@ -31,25 +32,20 @@ void TframeOutroJogo::iniciar(int idJogo) {
     jogo = idJogo;
     setObjectName(QStringLiteral("frameOutroJogo_") + QString::number(idJogo));
     criarFlash(C);
-    btnVoltar->setText(principal_->idioma->get(QStringLiteral("frameOutroJogo.btnVoltar")));
-    btnFechar->setText(principal_->idioma->get(QStringLiteral("frameOutroJogo.btnFechar")));
+    btnVoltar->setText(contexto_.idioma.get(QStringLiteral("frameOutroJogo.btnVoltar")));
+    btnFechar->setText(contexto_.idioma.get(QStringLiteral("frameOutroJogo.btnFechar")));
     Flash->setScale(QStringLiteral("noScale"));
-    const TEnderecos& enderecos = principal_->servicos.enderecos;
+    const TEnderecos& enderecos = contexto_.servicos.enderecos;
     Flash->setMovie(enderecos.raizFilmesOutros.at(jogo) + dadosJogo(jogo).arquivoFilme);
 }
 
 void TframeOutroJogo::FlashFlashCall(const QString& request) {
     Componentes::pintarFundo(this, dadosJogo(jogo).cor);
     C->setCor(dadosJogo(jogo).cor);
-    PonteScript::responder(*principal_, *Flash, request,
-                           principal_->servicos.enderecos.raizPaginasOutros.at(jogo));
+    responderFilme(request, contexto_.servicos.enderecos.raizPaginasOutros.at(jogo));
 }
 
 void TframeOutroJogo::btnFecharClick() {
-    const QString pergunta =
-        principal_->idioma->get(QStringLiteral("frameOutroJogo.confirmarFechar"), {dadosJogo(jogo).nome});
-    if (!confirmarFechar(pergunta))
-        return;
-    principal_->fechandoJogo = jogo;
-    principal_->callbackOcultarHome = {principal_, &TPrincipal::fecharOutroJogo};
+    confirmarFechar(
+        contexto_.idioma.get(QStringLiteral("frameOutroJogo.confirmarFechar"), {dadosJogo(jogo).nome}));
 }

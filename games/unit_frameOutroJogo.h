@@ -18,7 +18,7 @@ public:
     };
     static const TJogo& dadosJogo(int indice);
 
-    TframeOutroJogo(TPrincipal* principal, QWidget* pai);
+    TframeOutroJogo(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai);
 
     TPainel* C;
     // The game index, set by `iniciar`.

@@ -1,14 +1,17 @@
 #include "games/unit_frameVelmora.h"
 
-#include "app/unit_Principal.h"
-#include "games/unit_PonteScript.h"
-#include "platform/unit_AjustePai.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
+#include "core/unit_Conexao.h"
+#include "core/unit_Constantes.h"
+#include "platform/unit_Servicos.h"
+#include "player/unit_FlashPlayer.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
+#include "settings/unit_OpcoesPlayer.h"
+#include "ui/unit_AjustePai.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +21,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <array>
 
 namespace {
 
@@ -32,21 +34,6 @@ constexpr int recuoHorizontal = 600;
 const QColor corFilme(0x6A, 0x74, 0x95);
 const QColor corDesempenho(0x20, 0x89, 0xDF);
 const QString sala = QStringLiteral("?salon=*QL6 vanilla");
-
-// Render mode names by item of `opcoesRender`; no valid item gives "Direct".
-QString nomeRender(int indice) {
-    static const std::array<QString, 5> nomes = {QStringLiteral("Opaque"), QStringLiteral("Direct"),
-                                                 QStringLiteral("gpu"), QStringLiteral("Transparent"),
-                                                 QStringLiteral("Window")};
-    if (indice < 0 || indice >= static_cast<int>(nomes.size()))
-        return nomes[1];
-    return nomes[indice];
-}
-
-// The quality is the item index itself; no valid item gives high.
-int qualidadeValida(int indice) {
-    return indice >= 0 && indice <= 3 ? indice : 1;
-}
 
 QLabel* criarRotulo(QWidget* pai, const char* nome, const QString& texto, const QRect& geometria) {
     auto* rotulo = new QLabel(texto, pai);
@@ -81,7 +68,8 @@ QImage iconeExpandir() {
 
 } // namespace
 
-TframeVelmora::TframeVelmora(TPrincipal* principal, QWidget* pai) : TframeJogo(principal, pai) {
+TframeVelmora::TframeVelmora(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai)
+    : TframeJogo(contexto, janela, pai) {
     setObjectName(QStringLiteral("frameVelmora"));
     criarConteudo();
     criarCabecalho();
@@ -115,7 +103,7 @@ void TframeVelmora::criarCabecalho() {
     Image3->setGeometry(btnVoltar->geometry().right() + 4, btnVoltar->y(), 18, 24);
     Image3->setCursor(Qt::PointingHandCursor);
     Image3->bitmap = iconeExpandir();
-    connect(Image3, &TImagem::Click, this, &TframeVelmora::Image3Click);
+    Conexao::protegida(Image3, &TImagem::Click, this, &TframeVelmora::Image3Click);
 
     btnDesempenho = new QPushButton(QStringLiteral("Ajustar desempenho"), Cabecalho);
     btnDesempenho->setObjectName(QStringLiteral("btnDesempenho"));
@@ -126,7 +114,7 @@ void TframeVelmora::criarCabecalho() {
     QPalette paleta = btnDesempenho->palette();
     paleta.setColor(QPalette::ButtonText, corDesempenho);
     btnDesempenho->setPalette(paleta);
-    connect(btnDesempenho, &QPushButton::clicked, this, &TframeVelmora::btnDesempenhoClick);
+    Conexao::protegida(btnDesempenho, &QPushButton::clicked, this, &TframeVelmora::btnDesempenhoClick);
 }
 
 void TframeVelmora::criarPainelDesempenho() {
@@ -146,17 +134,11 @@ void TframeVelmora::criarPainelDesempenho() {
     tituloDesempenho->setAlignment(Qt::AlignCenter);
     textoRender = criarRotulo(painelDesempenho, "textoRender",
                               QStringLiteral("Modo de renderização do Flash:"), QRect(8, 32, 257, 20));
-    opcoesRender =
-        criarLista(painelDesempenho, "opcoesRender",
-                   {QStringLiteral("Opaque (Quillet 4.1)"), QStringLiteral("Direct (Quillet 5 / Steam)"),
-                    QStringLiteral("GPU"), QStringLiteral("Transparent"), QStringLiteral("Window")},
-                   QPoint(8, 55));
+    opcoesRender = criarLista(painelDesempenho, "opcoesRender", OpcoesPlayer::itensRender(), QPoint(8, 55));
     textoQualidade = criarRotulo(painelDesempenho, "textoQualidade", QStringLiteral("Qualidade gráfica:"),
                                  QRect(8, 97, 257, 20));
-    opcoesQualidade = criarLista(painelDesempenho, "opcoesQualidade",
-                                 {QStringLiteral("Baixa"), QStringLiteral("Alta"),
-                                  QStringLiteral("Automática baixa"), QStringLiteral("Automática alta")},
-                                 QPoint(8, 120));
+    opcoesQualidade =
+        criarLista(painelDesempenho, "opcoesQualidade", OpcoesPlayer::itensQualidade(), QPoint(8, 120));
     checkNoOffset = new QCheckBox(QStringLiteral("Não mostrar áreas externas ao jogo"), painelDesempenho);
     checkNoOffset->setObjectName(QStringLiteral("checkNoOffset"));
     checkNoOffset->setGeometry(8, 166, 257, 24);
@@ -175,16 +157,16 @@ void TframeVelmora::criarPainelDesempenho() {
     btnFechar2->setGeometry(184, 280, 83, 25);
 
     // Items chosen from the program do not count as changes; a changed check box does.
-    connect(opcoesRender, &QComboBox::activated, this, &TframeVelmora::opcoesRenderChange);
-    connect(opcoesQualidade, &QComboBox::activated, this, &TframeVelmora::opcoesQualidadeChange);
-    connect(checkNoOffset, &QCheckBox::toggled, this, &TframeVelmora::checkNoOffsetClick);
-    connect(btnFechar2, &QPushButton::clicked, this, &TframeVelmora::btnFechar2Click);
+    Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeVelmora::opcoesRenderChange);
+    Conexao::protegida(opcoesQualidade, &QComboBox::activated, this, &TframeVelmora::opcoesQualidadeChange);
+    Conexao::protegida(checkNoOffset, &QCheckBox::toggled, this, &TframeVelmora::checkNoOffsetClick);
+    Conexao::protegida(btnFechar2, &QPushButton::clicked, this, &TframeVelmora::btnFechar2Click);
 }
 
 void TframeVelmora::iniciar() {
     criarFlash(areaC);
     registrarTextos();
-    Flash->setMovie(principal_->servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
+    Flash->setMovie(contexto_.servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
                     sufixoSala());
     Flash->setScale(QStringLiteral("noScale"));
     mostrarConfigs();
@@ -193,21 +175,20 @@ void TframeVelmora::iniciar() {
 // Every screen registers its texts and takes the current language, so a
 // screen built after a closed one speaks the language as well.
 void TframeVelmora::registrarTextos() {
-    principal_->primeiraVezVlm = false;
     for (QWidget* control : std::initializer_list<QWidget*>{
              btnVoltar, btnDesempenho, btnFechar, tituloDesempenho, textoRender, opcoesRender, textoQualidade,
              opcoesQualidade, checkNoOffset, textoDInfo, btnFechar2})
-        principal_->idioma->add(control, QStringLiteral("Caption"));
-    principal_->idioma->aplicarIdioma();
+        contexto_.idioma.add(control, QStringLiteral("Caption"));
+    contexto_.idioma.aplicarIdioma();
 }
 
 void TframeVelmora::mostrarConfigs() {
     aplicarNoOffset();
-    opcoesRender->setCurrentIndex(lerConfig(QStringLiteral("wmodeFlash"), 1));
-    opcoesQualidade->setCurrentIndex(lerConfig(QStringLiteral("qualidadeFlash"), 1));
+    opcoesRender->setCurrentIndex(lerConfig(Chave::wmodeFlash, 1));
+    opcoesQualidade->setCurrentIndex(lerConfig(Chave::qualidadeFlash, 1));
     checkNoOffset->setChecked(noOffset());
-    Flash->setWMode(nomeRender(opcoesRender->currentIndex()));
-    Flash->setQuality(qualidadeValida(opcoesQualidade->currentIndex()));
+    Flash->setWMode(OpcoesPlayer::modoRender(opcoesRender->currentIndex()));
+    Flash->setQuality(OpcoesPlayer::qualidade(opcoesQualidade->currentIndex()));
 }
 
 void TframeVelmora::aplicarNoOffset() {
@@ -284,9 +265,8 @@ bool TframeVelmora::eventFilter(QObject* objeto, QEvent* evento) {
 void TframeVelmora::FlashFlashCall(const QString& request) {
     Flash->setBGColor(QStringLiteral("6A7495"));
     colorirConteudo(corFilme);
-    Flash->setQuality(qualidadeValida(lerConfig(QStringLiteral("qualidadeFlash"), 1)));
-    PonteScript::responder(*principal_, *Flash, request,
-                           principal_->servicos.enderecos.raizVelmora + sufixoSala());
+    Flash->setQuality(OpcoesPlayer::qualidade(lerConfig(Chave::qualidadeFlash, 1)));
+    responderFilme(request, contexto_.servicos.enderecos.raizVelmora + sufixoSala());
 }
 
 void TframeVelmora::FrameResize() {
@@ -297,17 +277,14 @@ void TframeVelmora::FrameResize() {
 
 void TframeVelmora::Image3Click() {
     if (noOffset()) {
-        principal_->servicos.mensagens->informar(
-            principal_->idioma->get(QStringLiteral("frameVelmora.alerta1")));
+        contexto_.servicos.mensagens->informar(contexto_.idioma.get(QStringLiteral("frameVelmora.alerta1")));
         return;
     }
     expandirTela();
 }
 
 void TframeVelmora::btnFecharClick() {
-    if (!confirmarFechar(principal_->idioma->get(QStringLiteral("frameVelmora.confirmarFechar"))))
-        return;
-    principal_->callbackOcultarHome = {principal_, &TPrincipal::fecharVelmora};
+    confirmarFechar(contexto_.idioma.get(QStringLiteral("frameVelmora.confirmarFechar")));
 }
 
 void TframeVelmora::btnDesempenhoClick() {
@@ -321,37 +298,36 @@ void TframeVelmora::btnFechar2Click() {
 }
 
 void TframeVelmora::opcoesRenderChange() {
-    Flash->setWMode(nomeRender(opcoesRender->currentIndex()));
-    gravarConfig(QStringLiteral("wmodeFlash"), opcoesRender->currentIndex());
+    Flash->setWMode(OpcoesPlayer::modoRender(opcoesRender->currentIndex()));
+    gravarConfig(Chave::wmodeFlash, opcoesRender->currentIndex());
 }
 
 void TframeVelmora::opcoesQualidadeChange() {
-    Flash->setQuality(qualidadeValida(opcoesQualidade->currentIndex()));
-    gravarConfig(QStringLiteral("qualidadeFlash"), opcoesQualidade->currentIndex());
+    Flash->setQuality(OpcoesPlayer::qualidade(opcoesQualidade->currentIndex()));
+    gravarConfig(Chave::qualidadeFlash, opcoesQualidade->currentIndex());
 }
 
 void TframeVelmora::checkNoOffsetClick() {
-    principal_->config->WriteBool(Constantes::secao, QStringLiteral("noOffset"), checkNoOffset->isChecked());
+    contexto_.config.WriteBool(Constantes::secao, Chave::noOffset, checkNoOffset->isChecked());
     aplicarNoOffset();
-    principal_->config->UpdateFile();
+    contexto_.config.UpdateFile();
 }
 
 QString TframeVelmora::sufixoSala() const {
-    return principal_->config->ReadBool(Constantes::secao, QStringLiteral("salaQL6"), true) ? sala
-                                                                                            : QString();
+    return contexto_.config.ReadBool(Constantes::secao, Chave::salaQL6, true) ? sala : QString();
 }
 
 bool TframeVelmora::noOffset() const {
-    return principal_->config->ReadBool(Constantes::secao, QStringLiteral("noOffset"), false);
+    return contexto_.config.ReadBool(Constantes::secao, Chave::noOffset, false);
 }
 
 int TframeVelmora::lerConfig(const QString& chave, int padrao) const {
-    return principal_->config->ReadInteger(Constantes::secao, chave, padrao);
+    return contexto_.config.ReadInteger(Constantes::secao, chave, padrao);
 }
 
 void TframeVelmora::gravarConfig(const QString& chave, int valor) {
-    principal_->config->WriteInteger(Constantes::secao, chave, valor);
-    principal_->config->UpdateFile();
+    contexto_.config.WriteInteger(Constantes::secao, chave, valor);
+    contexto_.config.UpdateFile();
 }
 
 void TframeVelmora::colorirConteudo(const QColor& cor) {

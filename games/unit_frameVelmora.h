@@ -15,7 +15,7 @@ class TImagem;
 class TframeVelmora : public TframeJogo {
     Q_OBJECT
 public:
-    TframeVelmora(TPrincipal* principal, QWidget* pai);
+    TframeVelmora(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai);
 
     // The content box; the player and the frame line sit on its scrolled area `areaC`.
     QScrollArea* C;

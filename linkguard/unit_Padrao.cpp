@@ -1,7 +1,7 @@
 #include "linkguard/unit_Padrao.h"
 
+#include "core/unit_Erros.h"
 #include "linkguard/unit_Orcamento.h"
-#include "platform/unit_Erros.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
@@ -88,25 +88,25 @@ QString mensagemPcre(int codigo) {
                        : QString::fromUtf16(reinterpret_cast<const char16_t*>(mensagem), tamanho);
 }
 
-// A half of a surrogate pair standing alone is no character; it is read as
-// U+FFFD, which keeps every offset in place.
-QString comSubstitutosValidos(QStringView texto) {
-    QString copia = texto.toString();
-    for (qsizetype i = 0; i < copia.size(); ++i) {
-        if (copia[i].isHighSurrogate() && i + 1 < copia.size() && copia[i + 1].isLowSurrogate())
-            ++i;
-        else if (copia[i].isSurrogate())
-            copia[i] = QChar::ReplacementCharacter;
-    }
-    return copia;
-}
-
 bool limiteAtingido(int resultado) {
     return resultado == PCRE2_ERROR_MATCHLIMIT || resultado == PCRE2_ERROR_DEPTHLIMIT ||
            resultado == PCRE2_ERROR_HEAPLIMIT || resultado == PCRE2_ERROR_NOMEMORY;
 }
 
 } // namespace
+
+TTextoBusca::TTextoBusca(QStringView texto) : original_(texto) {
+    if (texto.isValidUtf16())
+        return;
+    corrigido_ = texto.toString();
+    for (qsizetype i = 0; i < corrigido_.size(); ++i) {
+        if (corrigido_[i].isHighSurrogate() && i + 1 < corrigido_.size() &&
+            corrigido_[i + 1].isLowSurrogate())
+            ++i;
+        else if (corrigido_[i].isSurrogate())
+            corrigido_[i] = QChar::ReplacementCharacter;
+    }
+}
 
 TPadrao::TPadrao(const QString& padrao) {
     int codigoErro = 0;
@@ -137,7 +137,7 @@ TPadrao::~TPadrao() {
     pcre2_code_free(codigo_);
 }
 
-TResultadoBusca TPadrao::buscar(QStringView texto, TOrcamento& orcamento, uint64_t teto) const {
+TResultadoBusca TPadrao::buscar(const TTextoBusca& textoBusca, TOrcamento& orcamento, uint64_t teto) const {
     if (!codigo_)
         throw EPadrao(QStringLiteral("Error in regular expression at offset %1: %2")
                           .arg(posicaoErro_)
@@ -145,11 +145,7 @@ TResultadoBusca TPadrao::buscar(QStringView texto, TOrcamento& orcamento, uint64
     TContagem contagem{orcamento, teto};
     if (orcamento.esgotado() || !contagem.cobrar(passosPorBusca))
         return {std::nullopt, true};
-    QString copiaValida;
-    if (!texto.isValidUtf16()) {
-        copiaValida = comSubstitutosValidos(texto);
-        texto = copiaValida;
-    }
+    const QStringView texto = textoBusca.texto();
     pcre2_match_data* dados = dadosBusca();
     const int resultado = pcre2_match(codigo_, unidades(texto), texto.size(), 0,
                                       PCRE2_NOTEMPTY | PCRE2_NO_UTF_CHECK, dados, contextoBusca(contagem));

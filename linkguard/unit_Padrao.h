@@ -23,6 +23,20 @@ struct TResultadoBusca {
     bool interrompida = false;
 };
 
+// A text made ready to be searched by many patterns: a half of a surrogate
+// pair standing alone is no character and is read as U+FFFD, which keeps
+// every offset in place. Refers to `texto` when it needs no change, so
+// `texto` must outlive it.
+class TTextoBusca {
+public:
+    explicit TTextoBusca(QStringView texto);
+    QStringView texto() const { return corrigido_.isNull() ? original_ : QStringView(corrigido_); }
+
+private:
+    QStringView original_;
+    QString corrigido_;
+};
+
 // One Perl-compatible regular expression, compiled once. Case-sensitive, no
 // options; "." is one Unicode character and "\b" a boundary between ASCII word
 // and non-word characters. A pattern that does not compile keeps its error and
@@ -44,8 +58,12 @@ public:
     // taking at most `teto` of its steps. A search that runs into the
     // pattern's own limit on backtracking (a runaway pattern) counts as no
     // match.
-    TResultadoBusca buscar(QStringView texto, TOrcamento& orcamento,
+    TResultadoBusca buscar(const TTextoBusca& texto, TOrcamento& orcamento,
                            uint64_t teto = std::numeric_limits<uint64_t>::max()) const;
+    TResultadoBusca buscar(QStringView texto, TOrcamento& orcamento,
+                           uint64_t teto = std::numeric_limits<uint64_t>::max()) const {
+        return buscar(TTextoBusca(texto), orcamento, teto);
+    }
 
 private:
     pcre2_real_code_16* codigo_ = nullptr;

@@ -1,9 +1,10 @@
 #include "linkguard/unit_RegrasLinks.h"
 
-#include "platform/unit_Texto.h"
+#include "core/unit_Texto.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -108,17 +109,24 @@ QString TRegrasLinks::comPrefixo(const QString& url) {
 
 void TRegrasLinks::definirLista(const QStringList& lista) {
     std::vector<TPadrao> padroes;
+    std::vector<qsizetype> linhas;
+    std::vector<QString> entradas;
     padroes.reserve(lista.size());
     for (qsizetype i = 0; i < lista.size(); ++i) {
         TPadrao padrao(prefixoSiteRuim + lista[i]);
-        if (padrao.compilado())
+        if (padrao.compilado()) {
             padroes.push_back(std::move(padrao));
-        else
+            linhas.push_back(i);
+            entradas.push_back(lista[i]);
+        } else {
             relatar(QStringLiteral("bad-site list line %1 left out (%2): \"%3\"")
                         .arg(i + 1)
                         .arg(padrao.motivoErro(), paraRegistro(lista[i])));
+        }
     }
+    indice_ = TIndiceLista(entradas);
     padroesLista_ = std::move(padroes);
+    linhasLista_ = std::move(linhas);
     lista_ = lista;
 }
 
@@ -126,13 +134,14 @@ TRegrasLinks::TVeredito TRegrasLinks::julgar(const QString& url, const QString& 
                                              TOrcamento& orcamento) const {
     if (!titulo.isEmpty() && tituloRuim(titulo))
         return TVeredito::titulo;
+    const TTextoBusca texto(url);
     // A quarter of the budget at most, so that an address built to make the
     // keyword pattern backtrack cannot keep the list from being tried.
-    const TResultadoBusca chave = palavrasChave().buscar(url, orcamento, orcamento.passosRestantes() / 4);
+    const TResultadoBusca chave = palavrasChave().buscar(texto, orcamento, orcamento.passosRestantes() / 4);
     if (chave.trecho)
         return TVeredito::palavrasChave;
-    const TBuscaLista lista = buscarNaLista(url, orcamento);
-    if (lista.casou)
+    const TBuscaLista lista = buscarNaLista(texto, orcamento);
+    if (lista.linha)
         return TVeredito::siteRuim;
     if (!chave.interrompida && lista.indecisas == 0)
         return TVeredito::nenhum;
@@ -153,23 +162,34 @@ bool TRegrasLinks::tituloRuim(const QString& titulo) {
 
 // Every entry first gets a short look, so that runaway entries cannot keep
 // the sound ones after them from being tried; those that need longer are then
-// tried again, in list order, with what the budget has left.
-TRegrasLinks::TBuscaLista TRegrasLinks::buscarNaLista(const QString& url, TOrcamento& orcamento) const {
+// tried again, in list order, with what the budget has left. The look is
+// shared out as if every entry were tried, so that an entry gets the same
+// look whether the index leaves the others out or not.
+TRegrasLinks::TBuscaLista TRegrasLinks::buscarNaLista(const TTextoBusca& url, TOrcamento& orcamento,
+                                                      TModoLista modo) const {
     const uint64_t olhada = primeiraOlhada(orcamento.passosRestantes(), padroesLista_.size());
-    std::vector<const TPadrao*> adiadas;
-    for (const TPadrao& padrao : padroesLista_) {
-        const TResultadoBusca busca = padrao.buscar(url, orcamento, olhada);
+    const std::vector<uint32_t> candidatas =
+        modo == TModoLista::indexada ? indice_.candidatas(url.texto()) : todasAsEntradas();
+    std::vector<uint32_t> adiadas;
+    for (const uint32_t entrada : candidatas) {
+        const TResultadoBusca busca = padroesLista_[entrada].buscar(url, orcamento, olhada);
         if (busca.trecho)
-            return {true, 0};
+            return {linhasLista_[entrada]};
         if (busca.interrompida)
-            adiadas.push_back(&padrao);
+            adiadas.push_back(entrada);
     }
     for (auto adiada = adiadas.begin(); adiada != adiadas.end(); ++adiada) {
-        const TResultadoBusca busca = (*adiada)->buscar(url, orcamento);
+        const TResultadoBusca busca = padroesLista_[*adiada].buscar(url, orcamento);
         if (busca.trecho)
-            return {true, 0};
+            return {linhasLista_[*adiada]};
         if (busca.interrompida)
-            return {false, adiadas.end() - adiada};
+            return {std::nullopt, adiadas.end() - adiada};
     }
-    return {false, 0};
+    return {};
+}
+
+std::vector<uint32_t> TRegrasLinks::todasAsEntradas() const {
+    std::vector<uint32_t> todas(padroesLista_.size());
+    std::iota(todas.begin(), todas.end(), 0);
+    return todas;
 }

@@ -1,6 +1,6 @@
 #include "linkguard/unit_VerificadorURL.h"
 
-#include "platform/unit_Texto.h"
+#include "core/unit_Texto.h"
 
 namespace {
 
@@ -8,9 +8,10 @@ const QString prefixoHttp = QStringLiteral("http://");
 const QString tituloInicio = QStringLiteral("<title>");
 const QString tituloFim = QStringLiteral("</title>");
 
-// The text between the first "<title>" and the first "</title>", taken by
-// position alone: with no "<title>" it starts where a tag found at -1 would end.
-QString extrairTitulo(const QString& pagina) {
+} // namespace
+
+// With no "<title>" the title starts where a tag found at -1 would end.
+QString TVerificadorURL::extrairTitulo(const QString& pagina) {
     const qsizetype inicioTag = pagina.indexOf(tituloInicio);
     const qsizetype fimTag = pagina.indexOf(tituloFim);
     const qsizetype inicio = inicioTag + tituloInicio.size();
@@ -19,8 +20,6 @@ QString extrairTitulo(const QString& pagina) {
         return {};
     return Texto::apararControles(pagina.mid(inicio, tamanho));
 }
-
-} // namespace
 
 TVerificadorURL::TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega)
     : TTrabalhador(vida), url(_URL.startsWith(prefixoHttp, Qt::CaseInsensitive) ? _URL : prefixoHttp + _URL),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/unit_ClienteHttp.h"
-#include "remote/unit_Trabalhador.h"
+#include "net/unit_ClienteHttp.h"
+#include "net/unit_Trabalhador.h"
 
 #include <QString>
 #include <functional>
@@ -33,6 +33,11 @@ public:
     // letter case). `entrega` runs only while `vida` lives.
     TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega);
     ~TVerificadorURL() override;
+
+    // The title of a page: the text between the first "<title>" and the first
+    // "</title>", found by position alone, without blanks and control
+    // characters at its ends; empty when they do not enclose any.
+    static QString extrairTitulo(const QString& pagina);
 
 protected:
     void Execute() override;

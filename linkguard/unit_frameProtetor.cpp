@@ -1,19 +1,24 @@
 #include "linkguard/unit_frameProtetor.h"
 
-#include "app/unit_Principal.h"
-#include "platform/unit_AjustePai.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Painel.h"
+#include "core/unit_Conexao.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+namespace {
+
+// Between the copied address and the one it led to.
+const QString juncao = QStringLiteral(" -> ");
+
+} // namespace
+
+TframeProtetor::TframeProtetor(TContextoTela contexto, QWidget* pai) : TFrame(pai), contexto_(contexto) {
     setObjectName(QStringLiteral("frameProtetor"));
-    (new TAjustePai(this))->setAlinhado(true);
     Componentes::pintarFundo(this, Qt::white);
     setFont(Componentes::fonteSegoe(13));
 
@@ -25,7 +30,7 @@ TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai
     btnVoltar->setGeometry(3, 22, 89, 25);
     btnVoltar->setFont(Componentes::fonteSegoe(12));
     btnVoltar->setDefault(true);
-    connect(btnVoltar, &QPushButton::clicked, this, &TframeProtetor::btnVoltarClick);
+    Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeProtetor::btnVoltarClick);
 
     textoURL = new QLabel(this);
     textoURL->setObjectName(QStringLiteral("textoURL"));
@@ -55,11 +60,20 @@ TframeProtetor::TframeProtetor(TPrincipal* principal, QWidget* pai) : TFrame(pai
 }
 
 void TframeProtetor::init() {
-    principal_->idioma->add(textoTitulo, QStringLiteral("Caption"));
-    principal_->idioma->add(btnVoltar, QStringLiteral("Caption"));
+    contexto_.idioma.add(textoTitulo, QStringLiteral("Caption"));
+    contexto_.idioma.add(btnVoltar, QStringLiteral("Caption"));
+}
+
+void TframeProtetor::mostrarAviso(const QString& url, const QString& urlOriginal) {
+    const bool direto = url == urlOriginal;
+    const QString info =
+        direto ? contexto_.idioma.get(QStringLiteral("frameProtetor.texto1"), {url})
+               : contexto_.idioma.get(QStringLiteral("frameProtetor.texto2"), {urlOriginal, url});
+    show();
+    textoURL->setText(direto ? url : urlOriginal + juncao + url);
+    Componentes::escreverMemo(textoInfo, info);
 }
 
 void TframeProtetor::btnVoltarClick() {
-    principal_->painelJogo->show();
-    principal_->ocultarQuillet(principal_->painelJogo);
+    Q_EMIT voltarPedido();
 }

@@ -1,21 +1,23 @@
 #pragma once
 
-#include "platform/unit_Frame.h"
+#include "settings/unit_ContextoTela.h"
+#include "ui/unit_Frame.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class TPainel;
-class TPrincipal;
 
 // The link warning: which copied link was found bad, where it leads and why
 // it is dangerous. It covers the game, which keeps running behind it.
 class TframeProtetor : public TFrame {
     Q_OBJECT
 public:
-    TframeProtetor(TPrincipal* principal, QWidget* pai);
+    TframeProtetor(TContextoTela contexto, QWidget* pai);
 
     void init();
+    // Shows itself with the link found bad: `url`, reached from the copied `urlOriginal`.
+    void mostrarAviso(const QString& url, const QString& urlOriginal);
     void btnVoltarClick();
 
     QFrame* Bevel2;
@@ -26,6 +28,10 @@ public:
     QLabel* Image1;
     QPlainTextEdit* textoInfo;
 
+Q_SIGNALS:
+    // The warning is to slide away and uncover the game.
+    void voltarPedido();
+
 private:
-    TPrincipal* principal_;
+    TContextoTela contexto_;
 };

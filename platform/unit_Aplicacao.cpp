@@ -1,6 +1,6 @@
 #include "platform/unit_Aplicacao.h"
 
-TAplicacao::TTratadorErros TAplicacao::tratador_;
+#include "core/unit_TratadorErros.h"
 
 TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -8,16 +8,7 @@ bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
     try {
         return QApplication::notify(receptor, evento);
     } catch (const std::exception& erro) {
-        tratarErro(erro);
+        TratadorErros::tratar(erro);
     }
     return false;
-}
-
-void TAplicacao::definirTratadorErros(TTratadorErros tratador) {
-    tratador_ = std::move(tratador);
-}
-
-void TAplicacao::tratarErro(const std::exception& erro) {
-    if (tratador_)
-        tratador_(erro);
 }

@@ -1,6 +1,6 @@
 #include "platform/unit_CaixasMensagemQt.h"
 
-#include "platform/unit_Constantes.h"
+#include "core/unit_Constantes.h"
 
 #include <QApplication>
 

@@ -1,13 +1,13 @@
 #include "platform/unit_Servicos.h"
 
+#include "core/unit_Constantes.h"
 #include "platform/unit_AreaTransferenciaQt.h"
 #include "platform/unit_CaixasMensagemQt.h"
-#include "platform/unit_Constantes.h"
 #include "platform/unit_EncerramentoQt.h"
-#include "platform/unit_FabricaPlayerLinux.h"
 #include "platform/unit_MetricasJanelaQt.h"
 #include "platform/unit_PastasSistemaLinux.h"
 #include "platform/unit_ShellQt.h"
+#include "player/unit_FabricaPlayerLinux.h"
 
 TServicos TServicos::doSistema() {
     TServicos servicos;

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/unit_Enderecos.h"
 #include "platform/unit_AreaTransferencia.h"
 #include "platform/unit_CaixasMensagem.h"
 #include "platform/unit_Encerramento.h"
-#include "platform/unit_Enderecos.h"
-#include "platform/unit_FlashPlayer.h"
 #include "platform/unit_MetricasJanela.h"
 #include "platform/unit_PastasSistema.h"
 #include "platform/unit_Shell.h"
+#include "player/unit_FlashPlayer.h"
 
 #include <memory>
 

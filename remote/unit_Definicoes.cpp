@@ -1,6 +1,6 @@
 #include "remote/unit_Definicoes.h"
 
-#include "platform/unit_Erros.h"
+#include "core/unit_Erros.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/unit_ClienteHttp.h"
-#include "remote/unit_Trabalhador.h"
+#include "net/unit_ClienteHttp.h"
+#include "net/unit_Trabalhador.h"
 
 #include <QString>
 #include <functional>

@@ -8,6 +8,8 @@ BUILD_DIR="${BUILD_DIR:-$RAIZ/build}"
 PACOTES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libpcre2-dev libcurl4-openssl-dev
          libgtest-dev libgmock-dev libcpp-httplib-dev xvfb xdotool x11-utils imagemagick fonts-dejavu-core
          libgl1-mesa-dev python3 curl qt6-webengine-dev)
+# The caller may need more (the test command: clang for the fuzz targets).
+PACOTES+=(${PACOTES_EXTRAS[@]+"${PACOTES_EXTRAS[@]}"})
 # The player's SWF engine comes from npm; any npm will do (Node.js may come from elsewhere).
 command -v npm >/dev/null || PACOTES+=(npm)
 

@@ -1,6 +1,6 @@
 #include "settings/unit_ArquivoConfig.h"
 
-#include "platform/unit_Erros.h"
+#include "core/unit_Erros.h"
 #include "settings/unit_DocumentoIni.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/unit_EstadoArquivo.h"
+#include "core/unit_EstadoArquivo.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "settings/unit_DocumentoIni.h"
 
-#include "platform/unit_Erros.h"
-#include "platform/unit_Texto.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Texto.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

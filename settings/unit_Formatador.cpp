@@ -1,6 +1,6 @@
 #include "settings/unit_Formatador.h"
 
-#include "platform/unit_Erros.h"
+#include "core/unit_Erros.h"
 
 namespace Formatador {
 

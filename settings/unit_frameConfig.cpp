@@ -1,15 +1,19 @@
 #include "settings/unit_frameConfig.h"
 
-#include "app/unit_Principal.h"
-#include "platform/unit_Aplicacao.h"
-#include "platform/unit_Componentes.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_RotuloClicavel.h"
-#include "platform/unit_Texto.h"
+#include "core/unit_Conexao.h"
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Recursos.h"
+#include "core/unit_Texto.h"
+#include "core/unit_TratadorErros.h"
+#include "platform/unit_Servicos.h"
 #include "settings/unit_ArquivoConfig.h"
+#include "settings/unit_Chaves.h"
 #include "settings/unit_Idioma.h"
+#include "settings/unit_OpcoesPlayer.h"
+#include "ui/unit_Componentes.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,7 +68,7 @@ void gravar(TArquivoConfig& config, const std::function<void(TArquivoConfig&)>& 
         escrita(config);
         config.UpdateFile();
     } catch (const EErro& erro) {
-        TAplicacao::tratarErro(erro);
+        TratadorErros::tratar(erro);
     }
 }
 
@@ -75,7 +79,7 @@ void selecionar(QComboBox* lista, int indice) {
 
 } // namespace
 
-TframeConfig::TframeConfig(TPrincipal* principal, QWidget* pai) : TFrame(pai), principal_(principal) {
+TframeConfig::TframeConfig(TContextoTela contexto, QWidget* pai) : TFrame(pai), contexto_(contexto) {
     setObjectName(QStringLiteral("frameConfig"));
     resize(724, 632);
     Componentes::pintarFundo(this, Qt::white);
@@ -129,18 +133,11 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     empilhar(pilha, Bevel1, {0, 3, 0, 6});
     textoRender = criarRotulo(conteudo, "textoRender", 13);
     empilhar(pilha, textoRender, {13, 0, 3, 3});
-    opcoesRender =
-        criarLista(conteudo, "opcoesRender",
-                   {QStringLiteral("Opaque (Quillet 4.1)"), QStringLiteral("Direct (Quillet 5 / Steam)"),
-                    QStringLiteral("GPU"), QStringLiteral("Transparent"), QStringLiteral("Window")},
-                   1);
+    opcoesRender = criarLista(conteudo, "opcoesRender", OpcoesPlayer::itensRender(), 1);
     empilhar(pilha, opcoesRender, {13, 3, 3, 3});
     textoQualidade = criarRotulo(conteudo, "textoQualidade", 13);
     empilhar(pilha, textoQualidade, {13, 13, 3, 3});
-    opcoesQualidade = criarLista(conteudo, "opcoesQualidade",
-                                 {QStringLiteral("Baixa"), QStringLiteral("Alta"),
-                                  QStringLiteral("Automática baixa"), QStringLiteral("Automática alta")},
-                                 1);
+    opcoesQualidade = criarLista(conteudo, "opcoesQualidade", OpcoesPlayer::itensQualidade(), 1);
     empilhar(pilha, opcoesQualidade, {13, 3, 3, 3});
     checkNoOffset = criarCaixa(conteudo, "checkNoOffset", false);
     empilhar(pilha, checkNoOffset, {13, 13, 3, 3});
@@ -178,85 +175,84 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
 // Check boxes report every change of state, also one made by the program;
 // lists report only a choice of the user.
 void TframeConfig::ligarEventos() {
-    connect(btnVoltar, &QPushButton::clicked, this, &TframeConfig::btnVoltarClick);
-    connect(textoContrato, &TRotuloClicavel::Click, this, &TframeConfig::textoContratoClick);
-    connect(opcoesRender, &QComboBox::activated, this, &TframeConfig::opcoesRenderChange);
-    connect(opcoesQualidade, &QComboBox::activated, this, &TframeConfig::opcoesQualidadeChange);
-    connect(selectIdioma, &QComboBox::activated, this, &TframeConfig::selectIdiomaChange);
-    connect(checkNoOffset, &QCheckBox::toggled, this, &TframeConfig::checkNoOffsetClick);
-    connect(checkAnim, &QCheckBox::toggled, this, &TframeConfig::checkAnimClick);
-    connect(checkVLinks, &QCheckBox::toggled, this, &TframeConfig::checkVLinksClick);
-    connect(checkSala, &QCheckBox::toggled, this, &TframeConfig::checkSalaClick);
-    connect(checkMenuCtx, &QCheckBox::toggled, this, &TframeConfig::checkMenuCtxClick);
+    Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeConfig::btnVoltarClick);
+    Conexao::protegida(textoContrato, &TRotuloClicavel::Click, this, &TframeConfig::textoContratoClick);
+    Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeConfig::opcoesRenderChange);
+    Conexao::protegida(opcoesQualidade, &QComboBox::activated, this, &TframeConfig::opcoesQualidadeChange);
+    Conexao::protegida(selectIdioma, &QComboBox::activated, this, &TframeConfig::selectIdiomaChange);
+    Conexao::protegida(checkNoOffset, &QCheckBox::toggled, this, &TframeConfig::checkNoOffsetClick);
+    Conexao::protegida(checkAnim, &QCheckBox::toggled, this, &TframeConfig::checkAnimClick);
+    Conexao::protegida(checkVLinks, &QCheckBox::toggled, this, &TframeConfig::checkVLinksClick);
+    Conexao::protegida(checkSala, &QCheckBox::toggled, this, &TframeConfig::checkSalaClick);
+    Conexao::protegida(checkMenuCtx, &QCheckBox::toggled, this, &TframeConfig::checkMenuCtxClick);
 }
 
 void TframeConfig::init() {
-    TIdioma* idioma = principal_->idioma;
     for (QWidget* control : std::initializer_list<QWidget*>{
              textoTitulo, btnVoltar, textoDesempenho, textoRender, textoQualidade, checkNoOffset, textoVLinks,
              checkVLinks, textoDescricaoVLinks, textoOutras, checkSala, checkAnim, checkMenuCtx,
              textoContrato, opcoesRender, opcoesQualidade})
-        idioma->add(control, QStringLiteral("Caption"));
+        contexto_.idioma.add(control, QStringLiteral("Caption"));
 }
 
 // A box whose state changes here writes its new value through its handler;
 // setting a box to the state it already has writes nothing.
 void TframeConfig::mostrarConfigs() {
-    const TArquivoConfig& config = *principal_->config;
+    const TArquivoConfig& config = contexto_.config;
     const QString& secao = Constantes::secao;
-    selecionar(opcoesRender, config.ReadInteger(secao, QStringLiteral("wmodeFlash"), 1));
-    selecionar(opcoesQualidade, config.ReadInteger(secao, QStringLiteral("qualidadeFlash"), 1));
-    selecionar(selectIdioma, config.ReadInteger(secao, QStringLiteral("idIdioma"), 0));
+    selecionar(opcoesRender, config.ReadInteger(secao, Chave::wmodeFlash, 1));
+    selecionar(opcoesQualidade, config.ReadInteger(secao, Chave::qualidadeFlash, 1));
+    selecionar(selectIdioma, config.ReadInteger(secao, Chave::idIdioma, 0));
 
-    checkNoOffset->setChecked(config.ReadBool(secao, QStringLiteral("noOffset"), false));
-    checkVLinks->setChecked(config.ReadBool(secao, QStringLiteral("ativarVerificadorLinks"), true));
-    checkSala->setChecked(config.ReadBool(secao, QStringLiteral("salaQL6"), true));
-    checkMenuCtx->setChecked(config.ReadBool(secao, QStringLiteral("menuCtx"), false));
-    checkAnim->setChecked(config.ReadBool(secao, QStringLiteral("usarAnim"), true));
+    checkNoOffset->setChecked(config.ReadBool(secao, Chave::noOffset, false));
+    checkVLinks->setChecked(config.ReadBool(secao, Chave::ativarVerificadorLinks, true));
+    checkSala->setChecked(config.ReadBool(secao, Chave::salaQL6, true));
+    checkMenuCtx->setChecked(config.ReadBool(secao, Chave::menuCtx, false));
+    checkAnim->setChecked(config.ReadBool(secao, Chave::usarAnim, true));
 
     // Link checking works with the Portuguese table only; the language code is compared as stored.
     const bool portugues =
-        config.ReadString(secao, QStringLiteral("idioma"), QStringLiteral("PT")) == QLatin1String("PT");
+        config.ReadString(secao, Chave::idioma, QStringLiteral("PT")) == QLatin1String("PT");
     if (!portugues)
         checkVLinks->setChecked(false);
     checkVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setText(
-        portugues ? principal_->idioma->get(QStringLiteral("frameConfig.textoDescricaoVLinks"))
+        portugues ? contexto_.idioma.get(QStringLiteral("frameConfig.textoDescricaoVLinks"))
                   : textoSoPortugues);
 }
 
 // The main window hides the screen once it has slid out of view.
 void TframeConfig::btnVoltarClick() {
-    principal_->ocultarQuillet(principal_->painelHome);
+    Q_EMIT voltarPedido();
 }
 
 void TframeConfig::opcoesRenderChange() {
-    gravarIndice(QStringLiteral("wmodeFlash"), opcoesRender->currentIndex());
+    gravarIndice(Chave::wmodeFlash, opcoesRender->currentIndex());
 }
 
 void TframeConfig::opcoesQualidadeChange() {
-    gravarIndice(QStringLiteral("qualidadeFlash"), opcoesQualidade->currentIndex());
+    gravarIndice(Chave::qualidadeFlash, opcoesQualidade->currentIndex());
 }
 
 void TframeConfig::checkNoOffsetClick() {
-    gravarOpcao(QStringLiteral("noOffset"), checkNoOffset->isChecked());
+    gravarOpcao(Chave::noOffset, checkNoOffset->isChecked());
 }
 
 void TframeConfig::checkAnimClick() {
-    gravarOpcao(QStringLiteral("usarAnim"), checkAnim->isChecked());
+    gravarOpcao(Chave::usarAnim, checkAnim->isChecked());
 }
 
 void TframeConfig::checkVLinksClick() {
-    gravarOpcao(QStringLiteral("ativarVerificadorLinks"), checkVLinks->isChecked());
+    gravarOpcao(Chave::ativarVerificadorLinks, checkVLinks->isChecked());
 }
 
 void TframeConfig::checkSalaClick() {
-    gravarOpcao(QStringLiteral("salaQL6"), checkSala->isChecked());
+    gravarOpcao(Chave::salaQL6, checkSala->isChecked());
 }
 
 void TframeConfig::checkMenuCtxClick() {
-    gravarOpcao(QStringLiteral("menuCtx"), checkMenuCtx->isChecked());
+    gravarOpcao(Chave::menuCtx, checkMenuCtx->isChecked());
 }
 
 // The entry's text names the language: "PT" and "EN" are the built-in tables.
@@ -264,15 +260,15 @@ void TframeConfig::selectIdiomaChange() {
     const int indice = selectIdioma->currentIndex();
     const QString codigo = selectIdioma->currentText();
     try {
-        principal_->idioma->carregarIdioma(codigo);
-        principal_->idioma->aplicarIdioma();
+        contexto_.idioma.carregarIdioma(codigo);
+        contexto_.idioma.aplicarIdioma();
     } catch (const EErro& erro) {
         recuperarIdioma(erro);
         return;
     }
-    gravar(*principal_->config, [&](TArquivoConfig& config) {
-        config.WriteInteger(Constantes::secao, QStringLiteral("idIdioma"), indice);
-        config.WriteString(Constantes::secao, QStringLiteral("idioma"), codigo);
+    gravar(contexto_.config, [&](TArquivoConfig& config) {
+        config.WriteInteger(Constantes::secao, Chave::idIdioma, indice);
+        config.WriteString(Constantes::secao, Chave::idioma, codigo);
     });
     // Applying cleared the performance lists.
     mostrarConfigs();
@@ -280,32 +276,32 @@ void TframeConfig::selectIdiomaChange() {
 
 // Puts the stored language back on screen and says why the choice failed; nothing is written.
 void TframeConfig::recuperarIdioma(const EErro& erro) {
-    const TArquivoConfig& config = *principal_->config;
-    selecionar(selectIdioma, config.ReadInteger(Constantes::secao, QStringLiteral("idIdioma"), 1));
-    principal_->idioma->carregarIdioma(
-        config.ReadString(Constantes::secao, QStringLiteral("idioma"), QStringLiteral("EN")));
-    principal_->idioma->aplicarIdioma();
+    const TArquivoConfig& config = contexto_.config;
+    selecionar(selectIdioma, config.ReadInteger(Constantes::secao, Chave::idIdioma, 1));
+    contexto_.idioma.carregarIdioma(
+        config.ReadString(Constantes::secao, Chave::idioma, QStringLiteral("EN")));
+    contexto_.idioma.aplicarIdioma();
     mostrarConfigs();
-    principal_->servicos.mensagens->avisarErro(
-        principal_->idioma->get(QStringLiteral("Mensagem.erroCarregarIdioma"), {erro.Message()}));
+    contexto_.servicos.mensagens->avisarErro(
+        contexto_.idioma.get(QStringLiteral("Mensagem.erroCarregarIdioma"), {erro.Message()}));
 }
 
 // Declining the terms ends the program at once, without the close question.
 void TframeConfig::textoContratoClick() {
     QString termos;
-    for (const QString& linha : Texto::linhas(principal_->QuilletRSC(QStringLiteral("LICENCA"))->readAll()))
+    for (const QString& linha : Texto::linhas(Recursos::ler(QStringLiteral("LICENCA"))))
         termos += linha + QStringLiteral("\r\n");
-    const QString pergunta = principal_->idioma->get(QStringLiteral("Principal.licença"), {termos});
-    if (!principal_->servicos.mensagens->perguntar(pergunta))
-        principal_->servicos.encerramento->encerrarAgora();
+    const QString pergunta = contexto_.idioma.get(QStringLiteral("Principal.licença"), {termos});
+    if (!contexto_.servicos.mensagens->perguntar(pergunta))
+        Q_EMIT encerramentoPedido();
 }
 
 void TframeConfig::gravarOpcao(const QString& chave, bool valor) {
-    gravar(*principal_->config,
+    gravar(contexto_.config,
            [&](TArquivoConfig& config) { config.WriteBool(Constantes::secao, chave, valor); });
 }
 
 void TframeConfig::gravarIndice(const QString& chave, int indice) {
-    gravar(*principal_->config,
+    gravar(contexto_.config,
            [&](TArquivoConfig& config) { config.WriteInteger(Constantes::secao, chave, indice); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/unit_Frame.h"
+#include "settings/unit_ContextoTela.h"
+#include "ui/unit_Frame.h"
 
 class EErro;
 class QCheckBox;
@@ -10,7 +11,6 @@ class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
 class TPainel;
-class TPrincipal;
 class TRotuloClicavel;
 
 // The settings screen: every user setting, the interface language and the
@@ -19,7 +19,7 @@ class TRotuloClicavel;
 class TframeConfig : public TFrame {
     Q_OBJECT
 public:
-    TframeConfig(TPrincipal* principal, QWidget* pai);
+    TframeConfig(TContextoTela contexto, QWidget* pai);
 
     void init();
     void mostrarConfigs();
@@ -60,6 +60,12 @@ public:
     QComboBox* selectIdioma;
     QLabel* Image1;
 
+Q_SIGNALS:
+    // The screen is to slide away and uncover home.
+    void voltarPedido();
+    // The user declined the terms of use: the program is to end at once, without the close question.
+    void encerramentoPedido();
+
 private:
     void criarComponentes(QWidget* conteudo, QVBoxLayout* layout);
     void ligarEventos();
@@ -67,5 +73,5 @@ private:
     void gravarOpcao(const QString& chave, bool valor);
     void gravarIndice(const QString& chave, int indice);
 
-    TPrincipal* principal_;
+    TContextoTela contexto_;
 };

@@ -1,9 +1,9 @@
+#include "core/unit_Erros.h"
+#include "core/unit_TratadorErros.h"
 #include "games/unit_frameErroFlash.h"
-#include "platform/unit_Aplicacao.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_RotuloClicavel.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ TEST(Fechamento, NoKeepsTheWindowYesClosesIt) {
 
 TEST(ErroAplicacao, OleSystemErrorShowsTheErrorScreenWithTheTrimmedText) {
     TJanelaTeste janela;
-    TAplicacao::tratarErro(EOleSysError(QStringLiteral(" \r\nClass not registered\r\n ")));
+    TratadorErros::tratar(EOleSysError(QStringLiteral(" \r\nClass not registered\r\n ")));
     EXPECT_TRUE(janela->frameErroFlash->isVisible());
     EXPECT_EQ(janela->frameErroFlash->textoErro->text(),
               QStringLiteral("Falha ao tentar iniciar o Adobe Flash Player ActiveX: Class not registered\r\n"
@@ -39,8 +39,8 @@ TEST(ErroAplicacao, OleSystemErrorShowsTheErrorScreenWithTheTrimmedText) {
 
 TEST(ErroAplicacao, OtherErrorsChangeNothing) {
     TJanelaTeste janela;
-    TAplicacao::tratarErro(EConversao(QStringLiteral("'abc' is not a valid integer value")));
-    TAplicacao::tratarErro(std::runtime_error("boom"));
+    TratadorErros::tratar(EConversao(QStringLiteral("'abc' is not a valid integer value")));
+    TratadorErros::tratar(std::runtime_error("boom"));
     EXPECT_TRUE(janela->frameErroFlash->isHidden());
     EXPECT_FALSE(janela->timermostrarQuillet->isActive());
     EXPECT_TRUE(janela->painelHome->isVisible());
@@ -59,7 +59,7 @@ TEST(ErroAplicacao, ExceptionLeavingATimerTickReachesTheHandler) {
 
 TEST(ErroAplicacao, HelpLinkOpensTheHelpPage) {
     TJanelaTeste janela;
-    TAplicacao::tratarErro(EOleSysError(QStringLiteral("Class not registered")));
+    TratadorErros::tratar(EOleSysError(QStringLiteral("Class not registered")));
     janela.concluirTransicoes();
     QTest::mouseClick(janela->frameErroFlash->Label1, Qt::LeftButton);
     EXPECT_EQ(janela.shell->abertos, QStringList{janela->servicos.enderecos.ajudaFlash});

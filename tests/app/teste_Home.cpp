@@ -1,6 +1,6 @@
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -44,7 +44,6 @@ TEST(Inicio, WindowStartsAtItsDesignSizeWithHomeInFront) {
     EXPECT_EQ(janela->painelJogo->caption(), QStringLiteral("Iniciando..."));
     EXPECT_EQ(janela->listaBadURLs, QStringList());
     EXPECT_EQ(janela->fechandoJogo, -1);
-    EXPECT_TRUE(janela->primeiraVezVlm);
     // The home panel is the top of the stack.
     EXPECT_EQ(janela->childAt(420, 300)->window(), janela.principal.get());
     QWidget* topo = janela->childAt(420, 10);

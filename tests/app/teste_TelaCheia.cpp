@@ -1,5 +1,5 @@
-#include "platform/unit_Painel.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Painel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "platform/unit_Erros.h"
-#include "platform/unit_Painel.h"
+#include "core/unit_Erros.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Painel.h"
 
 #include <QTest>
 #include <QTimer>

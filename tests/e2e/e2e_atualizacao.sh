@@ -22,7 +22,7 @@ fi
 trabalho="$(mktemp -d)"
 trap 'kill "${pid_programa:-}" "${pid_x:-}" "${pid_servidor:-}" 2>/dev/null || true; rm -rf "$trabalho"' EXIT
 
-host=$(grep -o 'definicoesPrimaria = QStringLiteral("http://[^/"]*' "$(dirname "$0")/../../platform/unit_Enderecos.h" |
+host=$(grep -o 'definicoesPrimaria = QStringLiteral("http://[^/"]*' "$(dirname "$0")/../../core/unit_Enderecos.h" |
   sed 's|.*http://||')
 { cat /etc/hosts; echo "127.0.0.1 $host"; } >"$trabalho/hosts"
 mount --bind "$trabalho/hosts" /etc/hosts

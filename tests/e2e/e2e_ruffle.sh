@@ -31,7 +31,7 @@ trabalho="$(mktemp -d)"
 trap 'kill "${pid_programa:-}" "${pid_x:-}" "${pid_servidor:-}" 2>/dev/null || true; rm -rf "$trabalho"' EXIT
 
 ip link set lo up
-host=$(grep -o 'raizVelmora = QStringLiteral("http://[^/"]*' "$raiz/platform/unit_Enderecos.h" | sed 's|.*http://||')
+host=$(grep -o 'raizVelmora = QStringLiteral("http://[^/"]*' "$raiz/core/unit_Enderecos.h" | sed 's|.*http://||')
 { cat /etc/hosts; echo "127.0.0.1 $host"; } >"$trabalho/hosts"
 mount --bind "$trabalho/hosts" /etc/hosts
 

@@ -1,11 +1,11 @@
+#include "core/unit_Constantes.h"
 #include "games/unit_frameErroFlash.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "tests/games/unit_AmbienteJogos.h"
+#include "ui/unit_Painel.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -61,7 +61,6 @@ TEST_F(CicloJogos, FecharSoComSimEReabrirConstroiDeNovo) {
     EXPECT_EQ(fabrica->criados.size(), 2);
     EXPECT_EQ(novo->movies.size(), 1);
     EXPECT_EQ(principal->frameVelmora->btnVoltar->text(), QStringLiteral("< Home"));
-    EXPECT_FALSE(principal->primeiraVezVlm);
 }
 
 TEST_F(CicloJogos, OutrosJogosConvivemEFechamUmDeCadaVez) {

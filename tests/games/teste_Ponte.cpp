@@ -1,9 +1,9 @@
+#include "core/unit_Constantes.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "tests/games/unit_AmbienteJogos.h"
+#include "ui/unit_Painel.h"
 
 #include <QScrollArea>
 

@@ -1,10 +1,10 @@
+#include "core/unit_Constantes.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "tests/games/unit_AmbienteJogos.h"
+#include "ui/unit_Painel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

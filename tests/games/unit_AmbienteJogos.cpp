@@ -1,11 +1,11 @@
 #include "tests/games/unit_AmbienteJogos.h"
 
+#include "core/unit_Constantes.h"
 #include "games/unit_frameJogo.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Imagem.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Imagem.h"
 
 #include <QDir>
 #include <QTest>

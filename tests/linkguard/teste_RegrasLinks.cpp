@@ -1,5 +1,5 @@
+#include "core/unit_Erros.h"
 #include "linkguard/unit_RegrasLinks.h"
-#include "platform/unit_Erros.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <algorithm>
@@ -208,6 +208,11 @@ TEST(RegrasLinks, EntradaInvalidaFicaDeForaEAsOutrasValem) {
     EXPECT_EQ(regras.lista(), lista);
     TOrcamento orcamento = semRelogio();
     EXPECT_EQ(regras.julgar(QStringLiteral("http://ruim.com"), {}, orcamento), TVeredito::siteRuim);
+    // The entry that matched is told by its line in the list as it came.
+    TOrcamento outro = semRelogio();
+    EXPECT_EQ(regras.buscarNaLista(TTextoBusca(u"http://outro.com"), outro).linha, 1);
+    TOrcamento ruim = semRelogio();
+    EXPECT_EQ(regras.buscarNaLista(TTextoBusca(u"http://ruim.com"), ruim).linha, 3);
 
     // One line for each entry left out, naming it harmlessly and briefly.
     EXPECT_EQ(std::count(erro.begin(), erro.end(), '\n'), 3) << erro;
@@ -218,6 +223,32 @@ TEST(RegrasLinks, EntradaInvalidaFicaDeForaEAsOutrasValem) {
     EXPECT_NE(erro.find("line 5 left out"), std::string::npos) << erro;
     EXPECT_NE(erro.find("(5001 characters)"), std::string::npos) << erro;
     EXPECT_LT(erro.size(), 800u) << erro;
+}
+
+// A list at the download's entry cap: only the entries whose text occurs in
+// the address are tried, so every judgement ends well within its budget,
+// where trying each entry in turn runs out of it.
+TEST(RegrasLinks, ListaNoLimiteJulgadaPorInteiro) {
+    QStringList lista;
+    for (int i = 0; i < 50'000; ++i)
+        lista << QStringLiteral("site%1\\.com").arg(i);
+    TRegrasLinks regras;
+    regras.definirLista(lista);
+    TOrcamento ultima = semRelogio();
+    EXPECT_EQ(regras.buscarNaLista(TTextoBusca(u"http://site49999.com/"), ultima).linha, 49'999);
+    EXPECT_LT(ultima.passosGastos(), 1'000u);
+    TOrcamento nenhuma = semRelogio();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(regras.julgar(QStringLiteral("http://site49999xcom/"), {}, nenhuma), TVeredito::nenhum);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_LT(nenhuma.passosGastos(), 1'000u);
+
+    TOrcamento literal = semRelogio();
+    EXPECT_GT(
+        regras
+            .buscarNaLista(TTextoBusca(u"http://site49999xcom/"), literal, TRegrasLinks::TModoLista::literal)
+            .indecisas,
+        0);
 }
 
 // 20,000 entries that each backtrack up to their own limit on an address built

@@ -1,6 +1,6 @@
 #include "app/unit_Principal.h"
+#include "core/unit_TratadorErros.h"
 #include "linkguard/unit_VerificadorURL.h"
-#include "platform/unit_Aplicacao.h"
 #include "tests/support/unit_Falsos.h"
 #include "tests/support/unit_Impressao.h"
 #include "tests/support/unit_ServidorLocal.h"
@@ -128,14 +128,14 @@ TEST_F(VerificadorURL, RespostaQueNaoEPaginaEApontaParaSi) {
 
 TEST_F(VerificadorURL, ErroNumaEntregaEncerraEmSilencio) {
     int errosNaAplicacao = 0;
-    TAplicacao::definirTratadorErros([&](const std::exception&) { ++errosNaAplicacao; });
+    TratadorErros::definir([&](const std::exception&) { ++errosNaAplicacao; });
     servidor.rota("/curto", TRespostaLocal::redirecionar("/final"));
     servidor.rota("/final", TRespostaLocal{200, "<title>Fim</title>"});
     const auto falhar = [] { throw std::runtime_error("entrada invalida na lista"); };
     EXPECT_EQ(verificar(servidor.url("/curto"), falhar).size(), 1);
     EXPECT_EQ(servidor.contar("/final"), 0);
     EXPECT_EQ(verificar(servidor.url("/final"), falhar).size(), 1);
-    TAplicacao::definirTratadorErros({});
+    TratadorErros::definir({});
     EXPECT_EQ(errosNaAplicacao, 0);
 }
 

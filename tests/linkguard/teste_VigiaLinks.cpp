@@ -1,15 +1,15 @@
 // The clipboard watcher and the warning it raises, on the main window.
 #include "app/unit_Principal.h"
+#include "core/unit_Constantes.h"
+#include "core/unit_Erros.h"
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_Constantes.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Imagem.h"
-#include "platform/unit_Painel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Falsos.h"
+#include "ui/unit_Imagem.h"
+#include "ui/unit_Painel.h"
 
 #include <QDir>
 #include <QFile>

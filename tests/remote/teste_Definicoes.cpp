@@ -1,9 +1,9 @@
 #include "app/unit_Principal.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Texto.h"
 #include "linkguard/unit_VerificadorURL.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Texto.h"
+#include "net/unit_Trabalhador.h"
 #include "remote/unit_Definicoes.h"
-#include "remote/unit_Trabalhador.h"
 #include "settings/unit_Idioma.h"
 #include "tests/support/unit_Falsos.h"
 #include "tests/support/unit_ServidorLocal.h"
@@ -218,8 +218,8 @@ TEST(Definicoes, ListaRuimNoLimiteChegaCompilada) {
     TPrincipal& principal = programa.iniciar();
     ASSERT_EQ(principal.listaBadURLs.size(), TDocumentoRemoto::maxEntradasListaBadURLs);
     EXPECT_EQ(principal.listaBadURLs.last(), "site49999\\.com");
-    EXPECT_TRUE(principal.verificarBadURL("http://site1.com/", "http://site1.com/", {}));
-    EXPECT_FALSE(principal.verificarBadURL("http://site1xcom/", "http://site1xcom/", {}));
+    EXPECT_TRUE(principal.verificarBadURL("http://site49999.com/", "http://site49999.com/", {}));
+    EXPECT_FALSE(principal.verificarBadURL("http://site49999xcom/", "http://site49999xcom/", {}));
 }
 
 TEST(Definicoes, BadlistVaziaNaoIniciaDownload) {

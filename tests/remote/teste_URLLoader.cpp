@@ -1,4 +1,4 @@
-#include "platform/unit_Aplicacao.h"
+#include "core/unit_TratadorErros.h"
 #include "remote/unit_URLLoader.h"
 #include "tests/support/unit_ServidorLocal.h"
 
@@ -128,11 +128,11 @@ TEST_F(URLLoader, EntregasEmOrdemDeChegadaTambemDuranteUmaCaixaModal) {
 
 TEST_F(URLLoader, ErroDoTratadorFicaNoCarregador) {
     int errosNaAplicacao = 0;
-    TAplicacao::definirTratadorErros([&](const std::exception&) { ++errosNaAplicacao; });
+    TratadorErros::definir([&](const std::exception&) { ++errosNaAplicacao; });
     servidor.rota("/doc", TRespostaLocal{200, "x"});
     iniciar(servidor.url("/doc"),
             [](QBuffer&, const QString&) { throw std::runtime_error("falha no tratador"); });
     EXPECT_TRUE(QTest::qWaitFor([] { return TTrabalhador::ativos() == 0; }, 10'000));
-    TAplicacao::definirTratadorErros({});
+    TratadorErros::definir({});
     EXPECT_EQ(errosNaAplicacao, 0);
 }

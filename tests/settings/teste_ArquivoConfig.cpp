@@ -1,4 +1,4 @@
-#include "platform/unit_Erros.h"
+#include "core/unit_Erros.h"
 #include "settings/unit_ArquivoConfig.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "platform/unit_Erros.h"
-#include "platform/unit_Frame.h"
-#include "platform/unit_Recursos.h"
-#include "platform/unit_Texto.h"
+#include "core/unit_Erros.h"
+#include "core/unit_Recursos.h"
+#include "core/unit_Texto.h"
 #include "settings/unit_Formatador.h"
 #include "settings/unit_Idioma.h"
+#include "ui/unit_Frame.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,14 +1,14 @@
 #include "app/unit_Principal.h"
+#include "core/unit_Erros.h"
+#include "core/unit_TratadorErros.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
-#include "platform/unit_Aplicacao.h"
-#include "platform/unit_Erros.h"
-#include "platform/unit_Painel.h"
-#include "platform/unit_RotuloClicavel.h"
 #include "settings/unit_ArquivoConfig.h"
 #include "settings/unit_Idioma.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Falsos.h"
+#include "ui/unit_Painel.h"
+#include "ui/unit_RotuloClicavel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,7 +157,7 @@ TEST_F(TelaConfig, GravacaoRecusadaVaiAoTratadorGeralEOControleFicaMudado) {
     iniciar(guardado);
     QFile::setPermissions(caminho, QFileDevice::ReadOwner);
     QStringList erros;
-    TAplicacao::definirTratadorErros([&erros](const std::exception& erro) {
+    TratadorErros::definir([&erros](const std::exception& erro) {
         if (const auto* arquivo = dynamic_cast<const EArquivo*>(&erro))
             erros.append(arquivo->Message());
     });

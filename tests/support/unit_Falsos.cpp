@@ -1,6 +1,6 @@
 #include "tests/support/unit_Falsos.h"
 
-#include "platform/unit_Erros.h"
+#include "core/unit_Erros.h"
 
 #include <QDir>
 #include <QFile>

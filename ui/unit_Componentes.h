@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+class TPainel;
+
+// Building blocks the screens share.
+namespace Componentes {
+QFont fonteSegoe(int pixels, bool negrito = false);
+void pintarFundo(QWidget* widget, const QColor& cor);
+// A screen's white title bar, 68 pixels high.
+TPainel* criarCabecalho(QWidget* pai, const char* nome);
+// The title label `textoTitulo` filling a title bar, centred, bold, 29-pixel characters.
+QLabel* criarTituloCabecalho(TPainel* cabecalho, const QString& texto);
+// A picture from the program's resources, at its own size.
+QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso);
+// A horizontal separator line of the given height.
+QFrame* criarLinha(QWidget* pai, const char* nome, int altura);
+// Replaces a memo's text; the language files' CR LF line ends become its own line breaks.
+void escreverMemo(QPlainTextEdit* memo, QString texto);
+} // namespace Componentes
