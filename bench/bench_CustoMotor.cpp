@@ -1,25 +1,30 @@
 // What the player on the SWF engine costs next to bare Ruffle, measured side
-// by side under X: the program's player (TFlashPlayerRuffle in an 840 x 626
-// window) and the anchor, a bare QWebEngineView with its own QWebEngineProfile
-// loading a minimal page that loads the same ruffle.js and plays the same
-// movie with Ruffle's default configuration, but for playing at once without
-// a click (autoplay "on", the unmute overlay hidden: the browser allows no
-// sound before a user's gesture), as the player does. Both play tests/data/swf/
-// estatico.swf, a still picture, and both get everything over HTTP from one
-// local server on 127.0.0.1 run by this program: the movie, and for the
-// anchor its page and the engine's package too (that is how a web page gets
-// Ruffle; the program's player takes the engine from its own scheme and keeps
-// its page at the movie's origin). Both browsers keep their data in memory
-// only, so every run starts cold.
+// by side under X: the program's player and the anchor, bench_ancora_ruffle
+// (a program linking only Qt WebEngine: a bare QWebEngineView with its own
+// QWebEngineProfile loading a minimal page that loads the same ruffle.js and
+// plays the same movie with Ruffle's default configuration, but for playing
+// at once without a click (autoplay "on", the unmute overlay hidden: the
+// browser allows no sound before a user's gesture), as the player does).
+// The player's side is this program as the launcher is: it does not link Qt
+// WebEngine, shows an 840 x 626 window, and only then has the program's
+// factory make a player (which loads the engine's module from the build's
+// plugins folder) and sets its Movie, as a click on a game's tile does. Both
+// play tests/data/swf/estatico.swf, a still picture, and both get everything
+// over HTTP from one local server on 127.0.0.1 run by this program: the
+// movie, and for the anchor its page and the engine's package too (that is
+// how a web page gets Ruffle; the program's player takes the engine from its
+// own scheme and keeps its page at the movie's origin). Both browsers keep
+// their data in memory only, so every run starts cold.
 //
-// Each run is a fresh process of this program (the player or the anchor),
-// started the same way: same display, same environment, its window at the
-// screen's top-left corner. Runs alternate (player, anchor, anchor, player,
-// ...); the first run of each side is dropped and medians are taken.
+// Each run is a fresh process (the player's side or the anchor), started the
+// same way: same display, same environment, its window at the screen's
+// top-left corner. Runs alternate (player, anchor, anchor, player, ...); the
+// first run of each side is dropped and medians are taken.
 //
-// - first frame: from the start of the process, and for the player from the
-//   moment its Movie is set, to the movie's colour showing on the screen at
-//   the middle of the window (this program reads the pixel every 10 ms);
+// - first frame: from the start of the process, and from the moment the
+//   player is asked for (the click) or the anchor starts loading its page, to
+//   the movie's colour showing on the screen at the middle of the window
+//   (this program reads the pixel every 10 ms);
 // - processor time over 10 s of the still movie, 5 s after its first frame,
 //   summed over the process and its browser's processes;
 // - memory of those processes at the end (resident, and proportional: pages
@@ -28,22 +33,19 @@
 // Usage: bench_custo_motor [runs per side, default 6]
 // Without DISPLAY it starts its own Xvfb and stops it at the end.
 #include "bench/unit_ArvoreProcessos.h"
-#include "player/unit_FlashPlayerRuffle.h"
-#include "player/unit_PaginaRuffle.h"
+#include "player/unit_FabricaPlayerLinux.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
@@ -96,31 +98,22 @@ void relatar(const char* marco) {
     std::fflush(stdout);
 }
 
-// --- The two sides, each in a process of its own ----------------------------
+// --- The player's side, in a process of its own ---------------------------
 
 int ladoPlayer(int argc, char** argv, const QString& filme) {
     QApplication aplicacao(argc, argv);
     QWidget janela;
     janela.setGeometry(0, 0, largura, altura);
     janela.show();
-    auto* player = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
-    player->setAlinhado(true);
-    player->show();
-    QObject::connect(player, &TFlashPlayerRuffle::rastreado, [](const QString& l) { std::fprintf(stderr, "RASTRO %s\n", qPrintable(l)); });
-    relatar("movie");
-    player->setMovie(filme);
-    return aplicacao.exec();
-}
-
-int ladoAncora(int argc, char** argv, const QString& pagina) {
-    QApplication aplicacao(argc, argv);
-    auto* perfil = new QWebEngineProfile(&aplicacao); // off the record, as the player's in this benchmark
-    QWebEngineView visao;
-    visao.setPage(new QWebEnginePage(perfil, &visao));
-    visao.setGeometry(0, 0, largura, altura);
-    visao.show();
-    relatar("movie");
-    visao.load(QUrl(pagina));
+    TFabricaPlayerLinux fabrica({}, {QStringLiteral(QUILLET_PASTA_MODULOS)});
+    qputenv("QUILLET_PLAYER", "ruffle"); // no stand-in in its place
+    QTimer::singleShot(0, &janela, [&] {
+        relatar("movie");
+        TFlashPlayer* player = fabrica.criar(&janela);
+        player->setAlinhado(true);
+        player->show();
+        player->setMovie(filme);
+    });
     return aplicacao.exec();
 }
 
@@ -166,7 +159,7 @@ void encerrar(QProcess& processo) {
     processo.waitForFinished(5000);
 }
 
-std::optional<TExecucao> executar(const QString& lado, const QString& argumento) {
+std::optional<TExecucao> executar(const QString& programa, const QStringList& argumentos) {
     QProcess processo;
     processo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     std::map<QByteArray, qint64> marcos;
@@ -178,7 +171,7 @@ std::optional<TExecucao> executar(const QString& lado, const QString& argumento)
         }
     });
     const qint64 inicio = agoraNs();
-    processo.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--lado"), lado, argumento});
+    processo.start(programa, argumentos);
     QElapsedTimer relogio;
     relogio.start();
     while (!quadroNaTela()) {
@@ -214,7 +207,8 @@ double mediana(std::vector<double> valores) {
 
 struct TLado {
     const char* nome;
-    QString argumento;
+    QString programa;
+    QStringList argumentos;
     std::vector<TExecucao> execucoes; // the first one dropped
 
     double medianaDe(double TExecucao::*campo) const {
@@ -241,14 +235,15 @@ void imprimirExecucao(const char* lado, int volta, const TExecucao& e, bool desc
 int comparar(int argc, char** argv, int voltas) {
     QApplication aplicacao(argc, argv);
     QFile filme(QStringLiteral(QUILLET_DADOS_TESTE "/swf/estatico.swf"));
-    if (!filme.open(QIODevice::ReadOnly) || !TPaginaRuffle::instalada()) {
+    if (!filme.open(QIODevice::ReadOnly) ||
+        !QFileInfo::exists(QStringLiteral(QUILLET_DIR_RUFFLE "/ruffle/ruffle.js"))) {
         std::fprintf(stderr, "the test movie or the SWF engine is missing\n");
         return 1;
     }
     TServidorLocal servidor;
     servidor.rota("/estatico.swf", TRespostaLocal{200, filme.readAll(), "application/x-shockwave-flash"});
     servidor.rota("/ancora/", TRespostaLocal{200, paginaAncora});
-    const QString pacote = TPaginaRuffle::pasta() + QStringLiteral("/ruffle/");
+    const QString pacote = QStringLiteral(QUILLET_DIR_RUFFLE "/ruffle/");
     servidor.rota("/ancora/ruffle/*", [pacote](const TPedidoLocal& pedido) {
         const QString nome = QString::fromUtf8(pedido.caminho.mid(int(qstrlen("/ancora/ruffle/"))));
         QFile arquivo(pacote + nome);
@@ -260,18 +255,21 @@ int comparar(int argc, char** argv, int voltas) {
         return TRespostaLocal{200, arquivo.readAll(), tipo};
     });
 
-    TLado player{"player", servidor.url("/estatico.swf"), {}};
-    TLado ancora{"anchor", servidor.url("/ancora/"), {}};
-    std::printf("%-7s %4s %14s %14s %10s %9s %9s\n", "side", "run", "start->frame", "Movie->frame",
-                "CPU s/10s", "RSS MB", "PSS MB");
+    const QString esta = QCoreApplication::applicationFilePath();
+    TLado player{"player", esta, {QStringLiteral("--player"), servidor.url("/estatico.swf")}, {}};
+    TLado ancora{"anchor",
+                 QFileInfo(esta).dir().filePath(QStringLiteral("bench_ancora_ruffle")),
+                 {servidor.url("/ancora/")},
+                 {}};
+    std::printf("%-7s %4s %14s %14s %10s %9s %9s\n", "side", "run", "start->frame", "ask->frame", "CPU s/10s",
+                "RSS MB", "PSS MB");
     for (int volta = 0; volta < voltas; ++volta) {
         // player, anchor, anchor, player, ...: neither side always goes first
         TLado* ordem[2] = {&player, &ancora};
         if (volta % 2)
             std::swap(ordem[0], ordem[1]);
         for (TLado* lado : ordem) {
-            const std::optional<TExecucao> execucao =
-                executar(QString::fromLatin1(lado->nome), lado->argumento);
+            const std::optional<TExecucao> execucao = executar(lado->programa, lado->argumentos);
             if (!execucao) {
                 std::printf("%-7s %4d   no first frame within %d s\n", lado->nome, volta,
                             limiteQuadroMs / 1000);
@@ -296,7 +294,7 @@ int comparar(int argc, char** argv, int voltas) {
           ancora.medianaMemoria(&ArvoreProcessos::TMemoria::proporcionalMb), "MB", "<= 1.1x");
     razao("memory, resident (RSS)", player.medianaMemoria(&ArvoreProcessos::TMemoria::residenteMb),
           ancora.medianaMemoria(&ArvoreProcessos::TMemoria::residenteMb), "MB", "<= 1.1x");
-    razao("first frame: player's Movie vs anchor's start", player.medianaDe(&TExecucao::movieAteQuadroMs),
+    razao("first frame: player asked for vs anchor's start", player.medianaDe(&TExecucao::movieAteQuadroMs),
           ancora.medianaDe(&TExecucao::inicioAteQuadroMs), "ms", "<= 1.1x");
     razao("first frame: from each process's start", player.medianaDe(&TExecucao::inicioAteQuadroMs),
           ancora.medianaDe(&TExecucao::inicioAteQuadroMs), "ms", "-");
@@ -330,9 +328,8 @@ pid_t iniciarXvfb() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && qstrcmp(argv[1], "--lado") == 0)
-        return qstrcmp(argv[2], "player") == 0 ? ladoPlayer(argc, argv, QString::fromUtf8(argv[3]))
-                                               : ladoAncora(argc, argv, QString::fromUtf8(argv[3]));
+    if (argc == 3 && qstrcmp(argv[1], "--player") == 0)
+        return ladoPlayer(argc, argv, QString::fromUtf8(argv[2]));
     const int voltas = argc > 1 ? std::max(2, atoi(argv[1])) : 6;
     pid_t xvfb = 0;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && (xvfb = iniciarXvfb()) == 0) {
