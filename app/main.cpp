@@ -5,12 +5,9 @@
 #include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
+#include "player/unit_FabricaPlayerLinux.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
 #include "ui/unit_TradutorIdioma.h"
-
-#ifdef QUILLET_RUFFLE
-#include "player/unit_PaginaRuffle.h"
-#endif
 
 #include <QScreen>
 #include <QTimer>
@@ -30,11 +27,7 @@ void selecionarTema(TAplicacao& aplicacao) {
 // With QUILLET_DIAGNOSTICO set, the program starts, says what it found of its
 // installation and ends: a smoke run of an installed copy.
 void diagnosticar(const TPrincipal& principal) {
-#ifdef QUILLET_RUFFLE
-    const bool motor = TPaginaRuffle::instalada();
-#else
-    const bool motor = false;
-#endif
+    const bool motor = TFabricaPlayerLinux().motorDisponivel();
     const QString qt = principal.tradutor->arquivoQt();
     std::printf("data folder: %s\nSWF engine: %s\nQt translation: %s\n", qPrintable(PastasPrograma::dados()),
                 motor ? "found" : "not found", qt.isEmpty() ? "none" : qPrintable(qt));

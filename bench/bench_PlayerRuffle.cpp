@@ -4,13 +4,13 @@
 // the stand-in. The engine's first movie includes starting the browser; a
 // movie of another origin (another port) needs a new page in its player.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_player_ruffle [repetitions]
+#include "bench/unit_ArvoreProcessos.h"
 #include "player/unit_FlashPlayerRuffle.h"
 #include "player/unit_FlashPlayerSubstituto.h"
 #include "player/unit_PaginaRuffle.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
@@ -20,49 +20,11 @@
 
 namespace {
 
-struct TMemoria {
-    double residenteMb = 0;    // resident set, summed over the processes
-    double proporcionalMb = 0; // shared pages split between their processes
-};
+using ArvoreProcessos::TMemoria;
 
-// A field in kB of a /proc file, in MB.
-double campoMb(const QString& arquivo, const QByteArray& campo) {
-    QFile f(arquivo);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& linha : f.readAll().split('\n'))
-        if (linha.startsWith(campo))
-            return linha.mid(campo.size()).trimmed().split(' ').first().toDouble() / 1024;
-    return 0;
-}
-
-qint64 paiDe(const QString& pid) {
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray stat = f.readAll();
-    // After the command name, in parentheses: state, then the parent's id.
-    return stat.mid(stat.lastIndexOf(')') + 2).split(' ').value(1).toLongLong();
-}
-
-// This process and every process descending from it (the browser's).
+// This process and its browser's.
 TMemoria memoria() {
-    QList<qint64> arvore = {QCoreApplication::applicationPid()};
-    const QStringList todos = QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
-    for (bool cresceu = true; cresceu;) {
-        cresceu = false;
-        for (const QString& pid : todos)
-            if (!arvore.contains(pid.toLongLong()) && arvore.contains(paiDe(pid))) {
-                arvore.append(pid.toLongLong());
-                cresceu = true;
-            }
-    }
-    TMemoria total;
-    for (qint64 pid : arvore) {
-        total.residenteMb += campoMb(QStringLiteral("/proc/%1/status").arg(pid), "VmRSS:");
-        total.proporcionalMb += campoMb(QStringLiteral("/proc/%1/smaps_rollup").arg(pid), "Pss:");
-    }
-    return total;
+    return ArvoreProcessos::memoria(ArvoreProcessos::arvore(QCoreApplication::applicationPid()));
 }
 
 // Milliseconds from Movie to ready state 4; -1 when it never came.

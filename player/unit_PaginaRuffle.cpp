@@ -11,7 +11,11 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QPointer>
+#include <QQuickWindow>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -33,12 +37,38 @@ QString lerArquivo(const QString& nome) {
     return leitor.open(QIODevice::ReadOnly) ? QString::fromUtf8(leitor.readAll()) : QString();
 }
 
+// Whether OpenGL here is drawn by the processor (Mesa's llvmpipe on a
+// virtual X server or a machine without a graphics driver), or missing.
+bool openGlPorSoftware() {
+    QOffscreenSurface superficie;
+    superficie.create();
+    QOpenGLContext contexto;
+    if (!contexto.create() || !contexto.makeCurrent(&superficie))
+        return true;
+    const auto* nome = reinterpret_cast<const char*>(contexto.functions()->glGetString(GL_RENDERER));
+    const QByteArray renderizador = QByteArray(nome).toLower();
+    contexto.doneCurrent();
+    for (const char* software : {"llvmpipe", "softpipe", "swrast", "software", "swiftshader"})
+        if (renderizador.contains(software))
+            return true;
+    return false;
+}
+
 // Once for the whole program, before the browser starts.
 void prepararNavegador() {
     // Chromium refuses to start its sandbox as root; the program and its
     // tests may well run as root (containers, CI).
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Where OpenGL is drawn by the processor, every frame of the movie would
+    // be drawn over again three times through it (the browser's compositor,
+    // the view's scene, the window's composition): about 60% of a processor
+    // for a still movie. Drawn in software from the start instead, the
+    // browser composes in shared memory (Qt WebEngine turns its GPU off with
+    // a software scene) and the view paints like any other widget, so the
+    // window also keeps the native window it has.
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && openGlPorSoftware())
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     TEsquemaRuffle::registrar();
 }
 

@@ -12,6 +12,15 @@ with LoadVars and sends what it read (or "undefined" when the read failed) to
 the address given as "coleta", as "?d=<text>", then traces "Sent". The
 player must let it read only what a web page at its address could.
 
+estatico.swf is a still picture: one frame, its stage filled with one colour
+(COR_ESTATICO), a line of text, no script running after its first frame. The
+benchmarks measure what playing it costs and when its first frame shows.
+
+contador.swf counts on a timer: every 100 ms it adds one and calls its page
+with "tique" and the count; every fifth count it also fetches the address
+given as "pulso" in its query (when there is one) with "?n=<count>". A game
+hidden behind the home screen must keep doing all three.
+
 Usage: escrever_swf_teste.py [output folder]   (default: tests/data/swf)
 """
 
@@ -25,6 +34,8 @@ VERSAO_SWF = 8
 
 # Action codes of the SWF 8 bytecode used here.
 STOP = 0x07
+MODULO = 0x3F
+INCREMENT = 0x50
 NOT = 0x12
 POP = 0x17
 GET_VARIABLE = 0x1C
@@ -47,6 +58,8 @@ PEDIDO_TELA_CHEIA = "pleinEcran"
 TECLA_F = 70
 TECLA_Q = 81
 TECLA_S = 83
+COR_ESTATICO = 0x1F7A4D
+PEDIDO_TIQUE = "tique"
 
 
 def texto_c(texto):
@@ -136,6 +149,20 @@ def externo(nome, *args):
     return chamar_metodo(ei, "call", nome, *args)
 
 
+def retangulo_cheio(cor):
+    return b"".join(
+        [
+            descartar(chamar_metodo(var("_root"), "beginFill", cor)),
+            descartar(chamar_metodo(var("_root"), "moveTo", 0, 0)),
+            descartar(chamar_metodo(var("_root"), "lineTo", LARGURA, 0)),
+            descartar(chamar_metodo(var("_root"), "lineTo", LARGURA, ALTURA)),
+            descartar(chamar_metodo(var("_root"), "lineTo", 0, ALTURA)),
+            descartar(chamar_metodo(var("_root"), "lineTo", 0, 0)),
+            descartar(chamar_metodo(var("_root"), "endFill")),
+        ]
+    )
+
+
 def roteiro():
     saida = var("saida")
     mostrar = funcao(
@@ -147,13 +174,7 @@ def roteiro():
     )
     palco = b"".join(
         [
-            descartar(chamar_metodo(var("_root"), "beginFill", 0x20304A)),
-            descartar(chamar_metodo(var("_root"), "moveTo", 0, 0)),
-            descartar(chamar_metodo(var("_root"), "lineTo", LARGURA, 0)),
-            descartar(chamar_metodo(var("_root"), "lineTo", LARGURA, ALTURA)),
-            descartar(chamar_metodo(var("_root"), "lineTo", 0, ALTURA)),
-            descartar(chamar_metodo(var("_root"), "lineTo", 0, 0)),
-            descartar(chamar_metodo(var("_root"), "endFill")),
+            retangulo_cheio(0x20304A),
             descartar(chamar_metodo(var("_root"), "createTextField", "saida", 1, 20, 20, 760, 560)),
             atribuir_membro(saida, "multiline", True),
             atribuir_membro(saida, "wordWrap", True),
@@ -222,6 +243,44 @@ def roteiro_leitura():
     )
 
 
+def roteiro_estatico():
+    saida = var("saida")
+    return b"".join(
+        [
+            acao(STOP),
+            retangulo_cheio(COR_ESTATICO),
+            descartar(chamar_metodo(var("_root"), "createTextField", "saida", 1, 20, 20, 760, 40)),
+            atribuir_membro(saida, "textColor", 0xFFFFFF),
+            atribuir_membro(saida, "text", "Quillet 6 static test movie"),
+            bytes([0]),
+        ]
+    )
+
+
+def roteiro_contador():
+    raiz = var("_root")
+    pulsar = se(
+        var("n") + push(5) + acao(MODULO) + push(0) + acao(EQUALS2),
+        se(
+            membro(raiz, "pulso"),
+            descartar(chamar_metodo(nova_instancia("LoadVars"), "load", soma(membro(raiz, "pulso"), "?n=", var("n")))),
+        ),
+    )
+    contar = funcao(
+        [],
+        atribuir("n", var("n") + acao(INCREMENT)) + descartar(externo(PEDIDO_TIQUE, var("n"))) + pulsar,
+    )
+    return b"".join(
+        [
+            acao(STOP),
+            retangulo_cheio(0x203040),
+            atribuir("n", 0),
+            descartar(chamar_funcao("setInterval", contar, 100)),
+            bytes([0]),
+        ]
+    )
+
+
 def etiqueta(codigo, dados):
     if len(dados) < 0x3F:
         return struct.pack("<H", (codigo << 6) | len(dados)) + dados
@@ -236,11 +295,11 @@ def retangulo(xmax, ymax):
     return int(cadeia, 2).to_bytes(len(cadeia) // 8, "big")
 
 
-def filme(acoes):
+def filme(acoes, fundo=0xFFFFFF):
     corpo = retangulo(LARGURA * TWIPS, ALTURA * TWIPS)
     corpo += struct.pack("<HH", 24 << 8, 1)  # 24 frames a second, one frame
     corpo += etiqueta(69, struct.pack("<I", 1))  # FileAttributes: network access
-    corpo += etiqueta(9, bytes([0xFF, 0xFF, 0xFF]))  # SetBackgroundColor
+    corpo += etiqueta(9, fundo.to_bytes(3, "big"))  # SetBackgroundColor
     corpo += etiqueta(12, acoes)  # DoAction
     corpo += etiqueta(1, b"")  # ShowFrame
     corpo += etiqueta(0, b"")  # End
@@ -250,9 +309,15 @@ def filme(acoes):
 def main():
     pasta = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "tests/data/swf"
     pasta.mkdir(parents=True, exist_ok=True)
-    for nome, acoes in (("ponte.swf", roteiro()), ("leitura.swf", roteiro_leitura())):
+    filmes = (
+        ("ponte.swf", filme(roteiro())),
+        ("leitura.swf", filme(roteiro_leitura())),
+        ("estatico.swf", filme(roteiro_estatico(), fundo=COR_ESTATICO)),
+        ("contador.swf", filme(roteiro_contador())),
+    )
+    for nome, bytes_filme in filmes:
         destino = pasta / nome
-        destino.write_bytes(filme(acoes))
+        destino.write_bytes(bytes_filme)
         print(destino)
 
 

@@ -60,8 +60,9 @@ TEST(Home, AboutTextShowsWholeInBothLanguages) {
         TJanelaTeste janela(QStringLiteral("[Quillet]\r\nprimeiroUso=0\r\nidioma=%1\r\n").arg(idioma));
         QPlainTextEdit* sobre = janela->textoVersao;
         QApplication::processEvents();
-        if (QFontDatabase::families().contains(QStringLiteral("Carlito")))
+        if (QFontDatabase::families().contains(QStringLiteral("Carlito"))) {
             EXPECT_EQ(QFontInfo(sobre->font()).family(), QStringLiteral("Carlito"));
+        }
         EXPECT_GE(sobre->toPlainText().count(QLatin1Char('\n')), 1);
         EXPECT_GE(sobre->height(), 39);
         EXPECT_EQ(sobre->verticalScrollBar()->maximum(), 0);

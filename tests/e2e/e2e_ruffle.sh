@@ -3,9 +3,10 @@
 # virtual X server: Velmora's built-in host is a local web server serving the
 # test movie tests/data/swf/ponte.swf as Velmora's loader. The movie starts,
 # asks its page, and the bridge's first answer turns the game's background
-# blue; the F key in the movie toggles full screen and back. Screenshots go to
-# the output folder. The host is mapped in private mount and network
-# namespaces, so neither the machine's hosts file nor its ports are touched.
+# blue, in the same native window as the home screen; the F key in the movie
+# toggles full screen and back. Screenshots go to the output folder. The host
+# is mapped in private mount and network namespaces, so neither the machine's
+# hosts file nor its ports are touched.
 # Usage: e2e_ruffle.sh <quillet6 binary> <output folder>   (as root)
 set -euo pipefail
 
@@ -72,10 +73,15 @@ cor_home="247,247,247"
 cor_jogo="106,116,149"
 
 esperar_cor 420 240 "$cor_home"
+janela_home=$janela
 clicar 200 150
 # Left of the 800 x 600 stage the game's background shows: blue once the
 # movie has asked its page (the browser starts with the first game).
 espera=600 esperar_cor 8 560 "$cor_jogo"
+# The browser's view joined the window without a new native window, which
+# would have shown the whole window black until it painted.
+geometria
+[[ $janela == "$janela_home" ]] || falhar "the window was re-created when the game started"
 sleep 1
 foto 1-velmora
 

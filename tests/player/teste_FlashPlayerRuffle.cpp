@@ -1,5 +1,3 @@
-#include "player/unit_FabricaPlayerLinux.h"
-#include "player/unit_FlashPlayerSubstituto.h"
 #include "ui/unit_Idioma.h"
 #include "ui/unit_TradutorIdioma.h"
 #include "tests/player/unit_AmbienteRuffle.h"
@@ -246,16 +244,4 @@ TEST_F(PlayerRuffle, APlayerDestroyedByItsOwnCallGoesQuietly) {
     player->OnFlashCall = [&](const QString&) { delete player; };
     player->setMovie(urlFilme("ponte.swf"));
     ASSERT_TRUE(esperar([&] { return visao.isNull(); }));
-}
-
-TEST_F(PlayerRuffle, TheFactoryGivesTheEngineUnlessTheStandInIsAskedFor) {
-    const auto criado = [&](const char* escolha) {
-        qputenv("QUILLET_PLAYER", escolha);
-        std::unique_ptr<TFlashPlayer> player(TFabricaPlayerLinux().criar(&janela));
-        qunsetenv("QUILLET_PLAYER");
-        return QString::fromLatin1(player->metaObject()->className());
-    };
-    EXPECT_EQ(criado(""), QStringLiteral("TFlashPlayerRuffle"));
-    EXPECT_EQ(criado("ruffle"), QStringLiteral("TFlashPlayerRuffle"));
-    EXPECT_EQ(criado("standin"), QStringLiteral("TFlashPlayerSubstituto"));
 }

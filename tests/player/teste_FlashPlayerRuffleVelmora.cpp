@@ -1,5 +1,4 @@
 #include "games/unit_frameVelmora.h"
-#include "player/unit_FabricaPlayerLinux.h"
 #include "tests/games/unit_AmbienteJogos.h"
 #include "tests/player/unit_AmbienteRuffle.h"
 
@@ -18,7 +17,7 @@ protected:
             GTEST_SKIP() << "the SWF engine is not installed";
         servidor.rota("/VelmoraChargeur.swf",
                       TRespostaLocal{200, lerFilme("ponte.swf"), "application/x-shockwave-flash"});
-        teste.servicos.fabricaPlayer = std::make_unique<TFabricaPlayerLinux>();
+        teste.servicos.fabricaPlayer = std::make_unique<TFabricaRuffle>();
         fabrica = nullptr;
         teste.servicos.enderecos.raizVelmora = raiz();
         montar();

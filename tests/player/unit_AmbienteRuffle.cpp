@@ -66,6 +66,10 @@ void TAmbienteRuffle::SetUp() {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
 }
 
+TFlashPlayer* TFabricaRuffle::criar(QWidget* pai) {
+    return new TFlashPlayerRuffle(pai, TPaginaRuffle::perfil({}));
+}
+
 TFlashPlayerRuffle* TAmbienteRuffle::criarPlayer() {
     auto* player = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
     player->setAlinhado(true);

@@ -27,6 +27,12 @@ QVariant executar(TFlashPlayer* player, const QString& script);
 void teclar(Qt::Key tecla, Qt::KeyboardModifiers modificadores = Qt::NoModifier);
 } // namespace MotorTeste
 
+// The engine's players without its module, the engine being linked in.
+class TFabricaRuffle : public TFabricaPlayer {
+public:
+    TFlashPlayer* criar(QWidget* pai) override;
+};
+
 // Players on the SWF engine in a shown window, with the test movies served at
 // /swf/<name> by a local server. Every player made here records its calls,
 // ready states and traces, and answers each call from `respostas` (no entry,
