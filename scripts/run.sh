@@ -20,7 +20,7 @@ if ! read -r -t 10 numero <&"$fd_display"; then
 fi
 export DISPLAY=":$numero"
 echo "No display found: the program runs on a virtual X server (Xvfb $DISPLAY), stopped when it ends."
-echo "Take a look with: xwd -root -display $DISPLAY | convert xwd:- screen.png"
+echo "Take a look with: DISPLAY=$DISPLAY import -window root screen.png"
 "$BUILD_DIR/quillet6" &
 pid_programa=$!
 wait "$pid_programa"
