@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -56,8 +55,5 @@ int main(int argc, char** argv) {
         }
         codigo = aplicacao.exec();
     }
-    // Workers are never waited for: leave without running exit handlers
-    // under a download or a link check still in flight.
-    std::fflush(nullptr);
-    std::_Exit(codigo);
+    TAplicacao::encerrarProcesso(codigo);
 }

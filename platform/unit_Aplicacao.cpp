@@ -3,6 +3,12 @@
 #include "core/unit_TratadorErros.h"
 
 #include <QFont>
+#include <cstdio>
+#include <cstdlib>
+
+// Exported by Qt Core and declared only in its private headers: runs the
+// routines registered with qAddPostRoutine.
+void qt_call_post_routines();
 
 namespace {
 
@@ -30,4 +36,13 @@ bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
         TratadorErros::tratar(erro);
     }
     return false;
+}
+
+void TAplicacao::encerrarProcesso(int codigo) {
+    // Objects whose deletion was asked for (a player's view left while the
+    // movie was calling its page) go before the browser stops.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qt_call_post_routines();
+    std::fflush(nullptr);
+    std::_Exit(codigo);
 }

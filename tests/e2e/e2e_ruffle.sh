@@ -4,9 +4,11 @@
 # test movie tests/data/swf/ponte.swf as Velmora's loader. The movie starts,
 # asks its page, and the bridge's first answer turns the game's background
 # blue, in the same native window as the home screen; the F key in the movie
-# toggles full screen and back. Screenshots go to the output folder. The host
-# is mapped in private mount and network namespaces, so neither the machine's
-# hosts file nor its ports are touched.
+# toggles full screen and back. The host gives a session cookie, as a game's
+# site does at login: closed and started again, the program brings it back to
+# the host. Screenshots go to the output folder. The host is mapped in private
+# mount and network namespaces, so neither the machine's hosts file nor its
+# ports are touched.
 # Usage: e2e_ruffle.sh <quillet6 binary> <output folder>   (as root)
 set -euo pipefail
 
@@ -37,7 +39,9 @@ mount --bind "$trabalho/hosts" /etc/hosts
 
 mkdir -p "$trabalho/site"
 cp "$raiz/tests/data/swf/ponte.swf" "$trabalho/site/VelmoraChargeur.swf"
-python3 -m http.server 80 --bind 127.0.0.1 --directory "$trabalho/site" >"$saida/servidor.log" 2>&1 &
+pedidos="$saida/pedidos.log"
+: >"$pedidos"
+python3 "$raiz/tests/e2e/servidor_jogo.py" "$trabalho/site" 80 "$pedidos" >"$saida/servidor.log" 2>&1 &
 pid_servidor=$!
 
 source "$raiz/tests/e2e/comum.sh"
@@ -45,10 +49,12 @@ iniciar_x
 
 mkdir -p "$trabalho/appdata/Quillet 6"
 printf '[Quillet]\r\nprimeiroUso=0\r\n' >"$trabalho/appdata/Quillet 6/config.ini"
-APPDATA="$trabalho/appdata" TEMP="$trabalho/temp" "$programa" >"$saida/programa.log" 2>&1 &
-pid_programa=$!
-
-geometria
+iniciar_programa() {
+  APPDATA="$trabalho/appdata" TEMP="$trabalho/temp" "$programa" >>"$saida/programa.log" 2>&1 &
+  pid_programa=$!
+  geometria
+}
+iniciar_programa
 
 # Full screen keeps the window above the others (and frameless); windowed, it
 # comes back maximised, which on a desktop without a window manager is as wide.
@@ -72,12 +78,15 @@ esperar_modo() {
 cor_home="247,247,247"
 cor_jogo="106,116,149"
 
-esperar_cor 420 240 "$cor_home"
-janela_home=$janela
-clicar 200 150
 # Left of the 800 x 600 stage the game's background shows: blue once the
 # movie has asked its page (the browser starts with the first game).
-espera=600 esperar_cor 8 560 "$cor_jogo"
+abrir_velmora() {
+  esperar_cor 420 240 "$cor_home"
+  janela_home=$janela
+  clicar 200 150
+  espera=600 esperar_cor 8 560 "$cor_jogo"
+}
+abrir_velmora
 # The browser's view joined the window without a new native window, which
 # would have shown the whole window black until it painted.
 geometria
@@ -96,4 +105,28 @@ xdotool windowfocus --sync "$janela"
 clicar 640 500
 xdotool key f
 esperar_modo janela
+
+# Closed as the window manager's close button does, and the question answered.
+grep -q "^/VelmoraChargeur.swf[^	]*	$" "$pedidos" || falhar "the movie was not asked for without a cookie first"
+python3 "$raiz/tests/e2e/fechar_janela.py" "$janela"
+caixa=""
+for _ in $(seq 50); do
+  caixa=$(xdotool search --onlyvisible --name '^Quillet 6$' | grep -vx "$janela" | head -1 || true)
+  [[ -n $caixa ]] && break
+  sleep 0.1
+done
+[[ -n $caixa ]] || falhar "closing the window asked nothing"
+xdotool windowfocus --sync "$caixa"
+xdotool key Return
+for _ in $(seq 150); do
+  kill -0 "$pid_programa" 2>/dev/null || break
+  sleep 0.1
+done
+! kill -0 "$pid_programa" 2>/dev/null || falhar "the program did not end when its window was closed"
+wait "$pid_programa" || falhar "the program ended with status $?"
+
+iniciar_programa
+abrir_velmora
+grep -q "^/VelmoraChargeur.swf[^	]*	sessao=e2e-7f3a$" "$pedidos" ||
+  falhar "the session cookie did not outlive the program: $(cat "$pedidos")"
 echo "e2e_ruffle: passed"
