@@ -49,6 +49,11 @@ iniciar_x
 
 mkdir -p "$trabalho/appdata/Quillet 6"
 printf '[Quillet]\r\nprimeiroUso=0\r\n' >"$trabalho/appdata/Quillet 6/config.ini"
+# In a build with AddressSanitizer: the browser library's own code (Chromium,
+# built with sized deallocation) deletes some of its objects through a base
+# of another size when a page goes, which the sanitizer's delete-size check
+# reports. Nothing of the program's own is exempt from the other checks.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}new_delete_type_mismatch=0"
 iniciar_programa() {
   APPDATA="$trabalho/appdata" TEMP="$trabalho/temp" "$programa" >>"$saida/programa.log" 2>&1 &
   pid_programa=$!
