@@ -130,7 +130,7 @@ void TPrincipal::criarHome() {
     painelHeader->setCor(Qt::white);
     Image1 = new QLabel(painelHeader);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("MARCA")))));
+    Image1->setPixmap(QPixmap::fromImage(Componentes::imagem(QStringLiteral("MARCA"))));
     Image1->setAlignment(Qt::AlignCenter);
     auto* layoutHeader = new QVBoxLayout(painelHeader);
     layoutHeader->setContentsMargins(3, 3, 3, 3);
@@ -152,8 +152,7 @@ void TPrincipal::criarHome() {
     btnConfig->resize(161, 40);
     btnConfig->setCursor(Qt::PointingHandCursor);
     btnConfig->setFont(Componentes::fonteSegoe(13));
-    btnConfig->setIcon(
-        QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
+    btnConfig->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QStringLiteral("ENGRENAGEM24")))));
     btnConfig->setIconSize(QSize(24, 24));
     Conexao::protegida(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
@@ -183,7 +182,7 @@ void TPrincipal::criarHome() {
         botao->setCursor(Qt::PointingHandCursor);
         botao->setFont(Componentes::fonteSegoe(16));
         botao->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        botao->setIcon(QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QLatin1String(icone))))));
+        botao->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QLatin1String(icone)))));
         botao->setIconSize(QSize(40, 40));
         return botao;
     };
@@ -277,7 +276,7 @@ void TPrincipal::iniciarInterface() {
     bannersJogos = {logoVelmora, logoKraddle, logoGumbrel, logoLurrow};
     bannersOriginais.clear();
     for (const char* recurso : {"LOGO_VELMORA", "LOGO_KRADDLE", "LOGO_GUMBREL", "LOGO_LURROW"})
-        bannersOriginais.append(QImage::fromData(Recursos::ler(QLatin1String(recurso))));
+        bannersOriginais.append(Componentes::imagem(QLatin1String(recurso)));
     for (int i = 0; i < bannersJogos.size(); ++i)
         comporTile(i);
 

@@ -1,4 +1,5 @@
 #include "core/unit_ArquivoConfig.h"
+#include "core/unit_Recursos.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "settings/unit_frameConfig.h"
@@ -11,10 +12,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QToolButton>
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
@@ -153,6 +157,28 @@ TEST(Inicio, TilePictureCentresTheLogoWithIntegerHalving) {
     pintor.end();
     EXPECT_EQ(imagem->bitmap, esperada);
     EXPECT_EQ(imagem->corFundo, QColor(Qt::white));
+}
+
+// The pictures are decoded by Qt's own PNG reader, without its plugins; the
+// theme names its pictures by resource path.
+TEST(Inicio, EveryPictureOfTheHomeScreenAndOfTheThemeIsDecoded) {
+    TJanelaTeste janela;
+    EXPECT_EQ(janela->Image1->pixmap().size(), QImage(QStringLiteral(":/MARCA")).size());
+    for (const QAbstractButton* botao : std::initializer_list<const QAbstractButton*>{
+             janela->btnConfig, janela->btnKestrum, janela->btnYouTube})
+        EXPECT_FALSE(botao->icon().isNull()) << botao->objectName().toStdString();
+    ASSERT_EQ(janela->bannersOriginais.size(), 4);
+    for (const QImage& logo : janela->bannersOriginais)
+        EXPECT_FALSE(logo.isNull());
+
+    const QString tema = QString::fromUtf8(Recursos::ler(QStringLiteral("TEMA_TABLET_LIGHT")));
+    int figuras = 0;
+    for (const QRegularExpressionMatch& url :
+         QRegularExpression(QStringLiteral(R"(url\((:/[^)]+)\))")).globalMatch(tema)) {
+        ++figuras;
+        EXPECT_FALSE(QImage(url.captured(1)).isNull()) << url.captured(1).toStdString();
+    }
+    EXPECT_EQ(figuras, 2);
 }
 
 TEST(Inicio, FirstFrameMarkComesOnceAfterTheWindowIsPainted) {
