@@ -4,6 +4,7 @@
 #include "linkguard/unit_frameProtetor.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Frame.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
 #include "ui/unit_Painel.h"
@@ -55,10 +56,26 @@ TEST(Inicio, WindowStartsAtItsDesignSizeWithHomeInFront) {
     EXPECT_EQ(janela->childAt(420, 300)->window(), janela.principal.get());
     QWidget* topo = janela->childAt(420, 10);
     EXPECT_TRUE(topo == janela->painelHeader || janela->painelHeader->isAncestorOf(topo));
-    // The three hidden screens fill the program panel.
-    for (const QWidget* tela : std::initializer_list<const QWidget*>{
-             janela->frameProtetor, janela->frameConfig, janela->frameErroFlash})
+}
+
+// The program's own screens are made when first needed: hidden, filling the
+// program panel, in the language in use, stacked in one order whichever comes first.
+TEST(Inicio, OwnScreensAreMadeWhenFirstNeededAndStackInTheirOrder) {
+    TJanelaTeste janela(QStringLiteral("[Quillet]\r\nprimeiroUso=0\r\nidioma=en\r\n"));
+    EXPECT_TRUE(janela->painelQuillet->findChildren<TFrame*>().isEmpty()) << "the home screen makes none";
+    const QWidget* erro = janela->frameErroFlash();
+    const QWidget* aviso = janela->frameProtetor();
+    const QWidget* config = janela->frameConfig();
+    EXPECT_EQ(janela->frameProtetor(), aviso) << "made once";
+    EXPECT_EQ(janela->painelQuillet->findChildren<TFrame*>().size(), 3);
+    const QObjectList ordem = janela->painelQuillet->children();
+    EXPECT_LT(ordem.indexOf(aviso), ordem.indexOf(config));
+    EXPECT_LT(ordem.indexOf(config), ordem.indexOf(erro));
+    for (const QWidget* tela : {aviso, config, erro}) {
+        EXPECT_TRUE(tela->isHidden()) << tela->objectName().toStdString();
         EXPECT_EQ(tela->geometry(), janela->painelQuillet->rect()) << tela->objectName().toStdString();
+    }
+    EXPECT_EQ(janela->frameProtetor()->btnVoltar->text(), QStringLiteral("< Home"));
 }
 
 TEST(Inicio, StoredLanguageIsUpperCasedBeforeLoading) {
@@ -74,7 +91,7 @@ TEST(Inicio, UnusableStoredLanguageFallsBackToPortugueseAndStartUpGoesOn) {
         TJanelaTeste janela(QStringLiteral("[Quillet]\r\nidioma=%1\r\n").arg(valor));
         EXPECT_EQ(janela->btnConfig->text(), QStringLiteral("Configurações")) << valor.toStdString();
         EXPECT_EQ(linhasSobre(janela).size(), 2);
-        EXPECT_TRUE(janela->frameConfig->isVisible()) << "first use still opens the settings";
+        EXPECT_TRUE(janela->frameConfig()->isVisible()) << "first use still opens the settings";
     }
 }
 
@@ -89,13 +106,13 @@ TEST(Inicio, AboutTextIsTheVersionLineThenTheNote) {
 TEST(Inicio, FirstUseIsRecordedAndOpensTheSettingsOnce) {
     TJanelaTeste primeira(QString{});
     EXPECT_FALSE(primeira->config->ReadBool(QStringLiteral("Quillet"), QStringLiteral("primeiroUso"), true));
-    EXPECT_TRUE(primeira->frameConfig->isVisible());
+    EXPECT_TRUE(primeira->frameConfig()->isVisible());
     EXPECT_TRUE(primeira->timermostrarQuillet->isActive()) << "the settings screen slides in";
     primeira.concluirTransicoes();
     EXPECT_TRUE(primeira->painelHome->isHidden());
 
     TJanelaTeste segunda(QString::fromUtf8(primeira.conteudoConfig()));
-    EXPECT_TRUE(segunda->frameConfig->isHidden());
+    EXPECT_TRUE(segunda->frameConfig()->isHidden());
     EXPECT_FALSE(segunda->timermostrarQuillet->isActive());
     EXPECT_TRUE(segunda->painelHome->isVisible());
 }
@@ -124,10 +141,10 @@ TEST(Inicio, SettingsThatCannotBeSavedAreToldOnceAndStartUpGoesOn) {
         preparar(teste);
         TCaixasMensagemRoteiro* mensagens = teste.mensagens;
         TPrincipal principal(std::move(teste.servicos));
-        EXPECT_FALSE(principal.frameConfig->isHidden());
+        EXPECT_FALSE(principal.frameConfig()->isHidden());
         EXPECT_TRUE(mensagens->mostradas.isEmpty()) << "the box waits for the event loop";
         QCoreApplication::processEvents();
-        principal.frameConfig->checkNoOffset->toggle();
+        principal.frameConfig()->checkNoOffset->toggle();
         QCoreApplication::processEvents();
         TJanelaTeste::concluirTransicoes(principal);
         EXPECT_TRUE(principal.painelHome->isHidden()) << "the settings screen slid in";
