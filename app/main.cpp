@@ -5,6 +5,7 @@
 #include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
+#include "platform/unit_ConfigFontes.h"
 #include "player/unit_FabricaPlayerLinux.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
 #include "ui/unit_TradutorIdioma.h"
@@ -35,6 +36,7 @@ void diagnosticar(const TPrincipal& principal) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ConfigFontes::lerEmSegundoPlano();
     TAplicacao aplicacao(argc, argv);
     aplicacao.setApplicationName(Constantes::titulo);
     aplicacao.setApplicationDisplayName(Constantes::titulo);

@@ -130,7 +130,7 @@ void TPrincipal::criarHome() {
     painelHeader->setCor(Qt::white);
     Image1 = new QLabel(painelHeader);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("MARCA")))));
+    Image1->setPixmap(QPixmap::fromImage(Componentes::imagem(QStringLiteral("MARCA"))));
     Image1->setAlignment(Qt::AlignCenter);
     auto* layoutHeader = new QVBoxLayout(painelHeader);
     layoutHeader->setContentsMargins(3, 3, 3, 3);
@@ -152,8 +152,7 @@ void TPrincipal::criarHome() {
     btnConfig->resize(161, 40);
     btnConfig->setCursor(Qt::PointingHandCursor);
     btnConfig->setFont(Componentes::fonteSegoe(13));
-    btnConfig->setIcon(
-        QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QStringLiteral("ENGRENAGEM24"))))));
+    btnConfig->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QStringLiteral("ENGRENAGEM24")))));
     btnConfig->setIconSize(QSize(24, 24));
     Conexao::protegida(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
@@ -183,7 +182,7 @@ void TPrincipal::criarHome() {
         botao->setCursor(Qt::PointingHandCursor);
         botao->setFont(Componentes::fonteSegoe(16));
         botao->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        botao->setIcon(QIcon(QPixmap::fromImage(QImage::fromData(Recursos::ler(QLatin1String(icone))))));
+        botao->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QLatin1String(icone)))));
         botao->setIconSize(QSize(40, 40));
         return botao;
     };
@@ -277,38 +276,67 @@ void TPrincipal::iniciarInterface() {
     bannersJogos = {logoVelmora, logoKraddle, logoGumbrel, logoLurrow};
     bannersOriginais.clear();
     for (const char* recurso : {"LOGO_VELMORA", "LOGO_KRADDLE", "LOGO_GUMBREL", "LOGO_LURROW"})
-        bannersOriginais.append(QImage::fromData(Recursos::ler(QLatin1String(recurso))));
+        bannersOriginais.append(Componentes::imagem(QLatin1String(recurso)));
     for (int i = 0; i < bannersJogos.size(); ++i)
         comporTile(i);
-
-    frameProtetor = new TframeProtetor(contextoTelas(), painelQuillet);
-    frameConfig = new TframeConfig(contextoTelas(), painelQuillet);
-    frameErroFlash = new TframeErroFlash(contextoTelas(), painelQuillet);
-    frameProtetor->init();
-    frameConfig->init();
-    frameErroFlash->init();
-    for (TFrame* frame : std::initializer_list<TFrame*>{frameProtetor, frameConfig, frameErroFlash}) {
-        (new TAjustePai(frame))->setAlinhado(true);
-        frame->hide();
-    }
-    ligarTelasOcultas();
 }
 
 TContextoTela TPrincipal::contextoTelas() {
     return {*idioma, *config, servicos};
 }
 
+TframeProtetor* TPrincipal::frameProtetor() {
+    return telaOculta(frameProtetor_);
+}
+
+TframeConfig* TPrincipal::frameConfig() {
+    return telaOculta(frameConfig_);
+}
+
+TframeErroFlash* TPrincipal::frameErroFlash() {
+    return telaOculta(frameErroFlash_);
+}
+
+template <typename TTela> TTela* TPrincipal::telaOculta(TTela*& tela) {
+    if (!tela) {
+        tela = new TTela(contextoTelas(), painelQuillet);
+        tela->init();
+        prepararTelaOculta(tela);
+        ligarTelaOculta(tela);
+    }
+    return tela;
+}
+
+// A screen made late fills the program panel hidden, speaks the language in
+// use and takes its place in the stack: the warning under the settings, both
+// under the player-error screen, whichever was made first.
+void TPrincipal::prepararTelaOculta(TFrame* tela) {
+    (new TAjustePai(tela))->setAlinhado(true);
+    tela->hide();
+    idioma->aplicarIdioma(tela);
+    const std::array<TFrame*, 3> pilha{frameProtetor_, frameConfig_, frameErroFlash_};
+    const auto acima = std::find_if(std::find(pilha.begin(), pilha.end(), tela) + 1, pilha.end(),
+                                    [](const TFrame* outra) { return outra != nullptr; });
+    if (acima != pilha.end())
+        tela->stackUnder(*acima);
+}
+
 // What the program's own screens ask for.
-void TPrincipal::ligarTelasOcultas() {
-    Conexao::protegida(frameProtetor, &TframeProtetor::voltarPedido, this, [this] {
+void TPrincipal::ligarTelaOculta(TframeProtetor* tela) {
+    Conexao::protegida(tela, &TframeProtetor::voltarPedido, this, [this] {
         painelJogo->show();
         ocultarQuillet(painelJogo);
     });
-    Conexao::protegida(frameConfig, &TframeConfig::voltarPedido, this,
-                       [this] { ocultarQuillet(painelHome); });
-    Conexao::protegida(frameConfig, &TframeConfig::encerramentoPedido, this,
+}
+
+void TPrincipal::ligarTelaOculta(TframeConfig* tela) {
+    Conexao::protegida(tela, &TframeConfig::voltarPedido, this, [this] { ocultarQuillet(painelHome); });
+    Conexao::protegida(tela, &TframeConfig::encerramentoPedido, this,
                        [this] { servicos.encerramento->encerrarAgora(); });
-    Conexao::protegida(frameErroFlash, &TframeErroFlash::abrirEnderecoPedido, this, &TPrincipal::abrirURL);
+}
+
+void TPrincipal::ligarTelaOculta(TframeErroFlash* tela) {
+    Conexao::protegida(tela, &TframeErroFlash::abrirEnderecoPedido, this, &TPrincipal::abrirURL);
 }
 
 // The version line, then the note (which may run over several lines).
@@ -460,7 +488,8 @@ void TPrincipal::timerOcultarQuilletTimer() {
     timerOcultarQuillet->stop();
     painelQuillet->hide();
     // The settings screen slid out in view; it is put away now that it is gone.
-    frameConfig->hide();
+    if (frameConfig_)
+        frameConfig_->hide();
     executarAcaoPendente();
 }
 

@@ -27,6 +27,7 @@ class TArquivoConfig;
 class TDefinicoesRemotas;
 class TIdioma;
 class TImagem;
+class TFrame;
 class TPainel;
 class TVigiaLinks;
 class TTradutorIdioma;
@@ -86,10 +87,13 @@ public:
     TTradutorIdioma* tradutor = nullptr;
     QStringList qlDef;
 
-    // The three hidden screens, and the game screens (empty while a game is closed).
-    TframeProtetor* frameProtetor = nullptr;
-    TframeConfig* frameConfig = nullptr;
-    TframeErroFlash* frameErroFlash = nullptr;
+    // The program's three own screens, each made hidden in the program panel
+    // when it is first needed: a start that shows only the home screen makes
+    // none of them.
+    TframeProtetor* frameProtetor();
+    TframeConfig* frameConfig();
+    TframeErroFlash* frameErroFlash();
+    // The game screens (empty while a game is closed).
     TframeVelmora* frameVelmora = nullptr;
     std::array<TframeOutroJogo*, 3> framesOutroJogo = {};
 
@@ -185,7 +189,11 @@ private:
     void primeiroUso();
     // What every screen receives of the window.
     TContextoTela contextoTelas();
-    void ligarTelasOcultas();
+    template <typename TTela> TTela* telaOculta(TTela*& tela);
+    void prepararTelaOculta(TFrame* tela);
+    void ligarTelaOculta(TframeProtetor* tela);
+    void ligarTelaOculta(TframeConfig* tela);
+    void ligarTelaOculta(TframeErroFlash* tela);
     // Builds a game screen hidden in the game panel, wired to the window, and starts it.
     template <typename TTela, typename TIniciar> void construirTela(TTela*& tela, TIniciar iniciar);
     void ligarTelaJogo(TframeJogo* tela);
@@ -216,6 +224,10 @@ private:
     TOcultarHomeCallback acaoTransicao_;
     bool acaoReivindicada_ = false;
     bool concluindoTransicao_ = false;
+    // Made by their accessors; the order of the stack, bottom first.
+    TframeProtetor* frameProtetor_ = nullptr;
+    TframeConfig* frameConfig_ = nullptr;
+    TframeErroFlash* frameErroFlash_ = nullptr;
     bool avisouConfigNaoGravada_ = false;
 
     // The hand-overs of workers run only while this exists. Keep it the last

@@ -22,7 +22,7 @@ void TPrincipal::ApplicationEvents1Exception(const std::exception& E) {
     const auto* erroOle = dynamic_cast<const EOleSysError*>(&E);
     if (!erroOle)
         return;
-    frameErroFlash->mostrarErro(erroOle->Message());
+    frameErroFlash()->mostrarErro(erroOle->Message());
     mostrarQuillet();
 }
 

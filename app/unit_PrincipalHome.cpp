@@ -140,8 +140,8 @@ void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallba
 }
 
 void TPrincipal::btnConfigClick() {
-    frameConfig->show();
-    frameConfig->mostrarConfigs();
+    frameConfig()->show();
+    frameConfig()->mostrarConfigs();
     mostrarQuillet();
 }
 

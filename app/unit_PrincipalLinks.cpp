@@ -42,7 +42,7 @@ void TPrincipal::iniciarVerificador(const QString& url) {
 // brings it there once the warning is up; keywords leave it be.
 void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
                                 TRegrasLinks::TVeredito veredito) {
-    frameProtetor->mostrarAviso(url, urlOriginal);
+    frameProtetor()->mostrarAviso(url, urlOriginal);
     if (veredito == TRegrasLinks::TVeredito::titulo)
         trazerParaPrimeiroPlano();
     mostrarProtetor();
@@ -61,6 +61,6 @@ void TPrincipal::mostrarProtetor() {
     concluirTransicaoEmCurso();
     painelQuillet->setAlinhado(true);
     painelQuillet->raise();
-    frameProtetor->show();
+    frameProtetor()->show();
     painelQuillet->show();
 }

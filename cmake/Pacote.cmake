@@ -12,9 +12,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own translations (the Yes and No of the questions in Portuguese) and
-# the fonts that stand in for the design's. The SWF engine's browser, with its
+# libcurl, which the program loads at run time with its first download; Qt's
+# own translations (the Yes and No of the questions in Portuguese) and the
+# fonts that stand in for the design's. The SWF engine's browser, with its
 # helper process, comes with the browser library's own dependencies.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-crosextra-carlito, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4, qt6-translations-l10n, fonts-crosextra-carlito, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 include(CPack)

@@ -1,21 +1,16 @@
 #include "net/unit_ClienteHttp.h"
 
 #include "core/unit_Constantes.h"
+#include "net/unit_BibliotecaCurl.h"
 #include "net/unit_EnderecoIp.h"
 
 #include <QElapsedTimer>
 #include <QUrl>
-#include <mutex>
 #include <sys/socket.h>
 
 using namespace std::chrono_literals;
 
 namespace {
-
-void iniciarCurl() {
-    static std::once_flag uma;
-    std::call_once(uma, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // Blanks and characters outside ASCII are sent percent-encoded, as a browser does.
 QByteArray codificarEndereco(const QString& url) {
@@ -36,35 +31,54 @@ bool ehSucesso(int status) {
 } // namespace
 
 TClienteHttp::TClienteHttp(const TLimitesHttp& limites, TRegraSucesso regra)
-    : curl_(nullptr), limites_(limites), regra_(regra) {
-    iniciarCurl();
-    curl_ = curl_easy_init();
-    curl_easy_setopt(curl_, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl_, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
-    curl_easy_setopt(curl_, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl_, CURLOPT_PROXY, "");
-    curl_easy_setopt(curl_, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(curl_, CURLOPT_USERAGENT, Constantes::userAgent.toUtf8().constData());
-    // Cookies live in this handle's memory only: none is read, none outlives the client.
-    curl_easy_setopt(curl_, CURLOPT_COOKIEFILE, "");
-    curl_easy_setopt(curl_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limites_.conexao.count()));
-    curl_easy_setopt(curl_, CURLOPT_HEADERFUNCTION, &TClienteHttp::aoCabecalho);
-    curl_easy_setopt(curl_, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, &TClienteHttp::aoCorpo);
-    curl_easy_setopt(curl_, CURLOPT_WRITEDATA, this);
-    if (limites_.apenasEnderecosPublicos) {
-        curl_easy_setopt(curl_, CURLOPT_OPENSOCKETFUNCTION, &TClienteHttp::abrirSocket);
-        curl_easy_setopt(curl_, CURLOPT_OPENSOCKETDATA, this);
-    }
-}
+    : limites_(limites), regra_(regra) {}
 
 TClienteHttp::~TClienteHttp() {
-    curl_easy_cleanup(curl_);
+    if (curl_)
+        curl_->easy_cleanup(handle_);
+}
+
+// The handle is made by the first GET, on the thread that transfers: the
+// library is loaded there. Without it, every GET fails.
+bool TClienteHttp::prepararHandle() {
+    if (curl_)
+        return true;
+    const TBibliotecaCurl* curl = TBibliotecaCurl::carregar();
+    if (!curl) {
+        qWarning("HTTP is unavailable: %s", qPrintable(TBibliotecaCurl::erro()));
+        return false;
+    }
+    handle_ = curl->easy_init();
+    if (!handle_)
+        return false;
+    curl_ = curl;
+    const auto opcao = [this](CURLoption nome, auto valor) { curl_->easy_setopt(handle_, nome, valor); };
+    opcao(CURLOPT_NOSIGNAL, 1L);
+    opcao(CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
+    opcao(CURLOPT_PROTOCOLS_STR, "http,https");
+    opcao(CURLOPT_PROXY, "");
+    opcao(CURLOPT_HTTPGET, 1L);
+    opcao(CURLOPT_USERAGENT, Constantes::userAgent.toUtf8().constData());
+    // Cookies live in this handle's memory only: none is read, none outlives the client.
+    opcao(CURLOPT_COOKIEFILE, "");
+    opcao(CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limites_.conexao.count()));
+    opcao(CURLOPT_HEADERFUNCTION, &TClienteHttp::aoCabecalho);
+    opcao(CURLOPT_HEADERDATA, static_cast<void*>(this));
+    opcao(CURLOPT_WRITEFUNCTION, &TClienteHttp::aoCorpo);
+    opcao(CURLOPT_WRITEDATA, static_cast<void*>(this));
+    if (limites_.apenasEnderecosPublicos) {
+        opcao(CURLOPT_OPENSOCKETFUNCTION, &TClienteHttp::abrirSocket);
+        opcao(CURLOPT_OPENSOCKETDATA, static_cast<void*>(this));
+    }
+    return true;
 }
 
 // Redirects are followed here rather than by curl: its own following fails
 // on the 15th redirect and does not announce each one before following it.
 bool TClienteHttp::Get(const QString& url, QByteArray& corpo) {
+    corpo.clear();
+    if (!prepararHandle())
+        return false;
     tempoGasto_ = 0ms;
     QByteArray endereco = codificarEndereco(url);
     for (int seguidos = 0;; ++seguidos) {
@@ -100,11 +114,11 @@ TClienteHttp::TDesfecho TClienteHttp::transferir(const QByteArray& endereco, QBy
     cabecalhos_ = {};
     cabecalhosEntregues_ = false;
     parado_ = false;
-    curl_easy_setopt(curl_, CURLOPT_URL, endereco.constData());
-    curl_easy_setopt(curl_, CURLOPT_TIMEOUT_MS, static_cast<long>(restante.count()));
+    curl_->easy_setopt(handle_, CURLOPT_URL, endereco.constData());
+    curl_->easy_setopt(handle_, CURLOPT_TIMEOUT_MS, static_cast<long>(restante.count()));
     QElapsedTimer relogio;
     relogio.start();
-    const CURLcode codigo = curl_easy_perform(curl_);
+    const CURLcode codigo = curl_->easy_perform(handle_);
     tempoGasto_ += std::chrono::milliseconds(relogio.elapsed());
     corpo_ = nullptr;
     if (parado_)
@@ -129,7 +143,7 @@ bool TClienteHttp::ehRedirecionamento() const {
 // The Location resolved against the address just requested.
 QByteArray TClienteHttp::destinoRedirecionamento() const {
     char* destino = nullptr;
-    if (curl_easy_getinfo(curl_, CURLINFO_REDIRECT_URL, &destino) != CURLE_OK || !destino)
+    if (curl_->easy_getinfo(handle_, CURLINFO_REDIRECT_URL, &destino) != CURLE_OK || !destino)
         return {};
     return QByteArray(destino);
 }

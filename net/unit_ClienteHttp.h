@@ -6,6 +6,8 @@
 #include <curl/curl.h>
 #include <functional>
 
+class TBibliotecaCurl;
+
 // Bounds of one GET. When one strikes, the GET fails quietly.
 struct TLimitesHttp {
     std::chrono::milliseconds conexao{10'000};
@@ -36,7 +38,8 @@ struct TCabecalhosHttp {
 };
 
 // An HTTP/1.1 client for one worker: GETs over http and https with the
-// program's User-Agent and no other header of its own. It follows redirects
+// program's User-Agent and no other header of its own. Making one costs
+// nothing; its first GET loads libcurl (TBibliotecaCurl) if no GET has yet. It follows redirects
 // itself (as many as its limits allow) and keeps the cookies of its responses
 // for its own later requests only.
 class TClienteHttp {
@@ -80,7 +83,10 @@ private:
     size_t lerCorpo(const char* dados, size_t tamanho);
     bool entregarCabecalhos();
 
-    CURL* curl_;
+    bool prepararHandle();
+
+    const TBibliotecaCurl* curl_ = nullptr;
+    CURL* handle_ = nullptr;
     TLimitesHttp limites_;
     TRegraSucesso regra_;
     std::chrono::milliseconds tempoGasto_{0};

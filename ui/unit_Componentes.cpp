@@ -4,6 +4,8 @@
 #include "core/unit_Texto.h"
 #include "ui/unit_Painel.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -46,10 +48,18 @@ QLabel* criarTituloCabecalho(TPainel* cabecalho, const QString& texto) {
     return titulo;
 }
 
+QImage imagem(const QString& recurso) {
+    QByteArray dados = Recursos::ler(recurso);
+    QBuffer buffer(&dados);
+    QImageReader leitor(&buffer, "png");
+    leitor.setAutoDetectImageFormat(false);
+    return leitor.read();
+}
+
 QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso) {
     auto* imagem = new QLabel(pai);
     imagem->setObjectName(QLatin1String(nome));
-    imagem->setPixmap(QPixmap::fromImage(QImage::fromData(Recursos::ler(recurso))));
+    imagem->setPixmap(QPixmap::fromImage(Componentes::imagem(recurso)));
     imagem->setAlignment(Qt::AlignCenter);
     return imagem;
 }

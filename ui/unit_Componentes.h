@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 class QFrame;
@@ -18,6 +19,10 @@ void pintarFundo(QWidget* widget, const QColor& cor);
 TPainel* criarCabecalho(QWidget* pai, const char* nome);
 // The title label `textoTitulo` filling a title bar, centred, bold, 29-pixel characters.
 QLabel* criarTituloCabecalho(TPainel* cabecalho, const QString& texto);
+// A picture of the program's resources (all PNG), decoded by Qt's own PNG
+// reader. Guessing the format, or merely naming it, would have Qt load every
+// image plugin it has (GIF, ICO, JPEG...) to ask each whether it reads it.
+QImage imagem(const QString& recurso);
 // A picture from the program's resources, at its own size.
 QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso);
 // A horizontal separator line of the given height.

@@ -69,6 +69,12 @@ void TIdioma::aplicarIdioma() {
         aplicar(entrada);
 }
 
+void TIdioma::aplicarIdioma(const QWidget* tela) {
+    for (const TIdiomaControl& entrada : std::as_const(listaControls))
+        if (tela->isAncestorOf(entrada.control))
+            aplicar(entrada);
+}
+
 void TIdioma::aplicar(const TIdiomaControl& entrada) const {
     QWidget* control = entrada.control;
     if (!control)

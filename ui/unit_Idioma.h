@@ -33,6 +33,9 @@ public:
     void carregarIdioma(const QString& arquivo);
     // Sets the text of every registered control that still exists.
     void aplicarIdioma();
+    // The same for the controls inside `tela` only: a screen made after the
+    // others, whose lists keep their choices.
+    void aplicarIdioma(const QWidget* tela);
 
     QList<TIdiomaControl> listaControls;
     QStringList lang;

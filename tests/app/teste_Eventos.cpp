@@ -27,8 +27,8 @@ TEST(Fechamento, NoKeepsTheWindowYesClosesIt) {
 TEST(ErroAplicacao, OleSystemErrorShowsTheErrorScreenWithTheTrimmedText) {
     TJanelaTeste janela;
     TratadorErros::tratar(EOleSysError(QStringLiteral(" \r\nClass not registered\r\n ")));
-    EXPECT_TRUE(janela->frameErroFlash->isVisible());
-    EXPECT_EQ(janela->frameErroFlash->textoErro->text(),
+    EXPECT_TRUE(janela->frameErroFlash()->isVisible());
+    EXPECT_EQ(janela->frameErroFlash()->textoErro->text(),
               QStringLiteral("Falha ao tentar iniciar o Adobe Flash Player ActiveX: Class not registered\r\n"
                              "Talvez ele não esteja instalado no seu computador.\r\n"
                              "Instale-o através do link abaixo e tente abrir o Quillet novamente."));
@@ -43,7 +43,7 @@ TEST(ErroAplicacao, OtherErrorsChangeNothing) {
     TJanelaTeste janela;
     TratadorErros::tratar(EConversao(QStringLiteral("'abc' is not a valid integer value")));
     TratadorErros::tratar(std::runtime_error("boom"));
-    EXPECT_TRUE(janela->frameErroFlash->isHidden());
+    EXPECT_TRUE(janela->frameErroFlash()->isHidden());
     EXPECT_FALSE(janela->timermostrarQuillet->isActive());
     EXPECT_TRUE(janela->painelHome->isVisible());
     EXPECT_TRUE(janela.mensagens->mostradas.isEmpty());
@@ -56,14 +56,14 @@ TEST(ErroAplicacao, ExceptionLeavingATimerTickReachesTheHandler) {
     QObject::connect(&timer, &QTimer::timeout, &timer,
                      [] { throw EOleSysError(QStringLiteral("Class not registered")); });
     timer.start(0);
-    ASSERT_TRUE(QTest::qWaitFor([&janela] { return janela->frameErroFlash->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&janela] { return janela->frameErroFlash()->isVisible(); }));
 }
 
 TEST(ErroAplicacao, HelpLinkOpensTheHelpPage) {
     TJanelaTeste janela;
     TratadorErros::tratar(EOleSysError(QStringLiteral("Class not registered")));
     janela.concluirTransicoes();
-    QTest::mouseClick(janela->frameErroFlash->Label1, Qt::LeftButton);
+    QTest::mouseClick(janela->frameErroFlash()->Label1, Qt::LeftButton);
     EXPECT_EQ(janela.shell->abertos, QStringList{janela->servicos.enderecos.ajudaFlash});
-    EXPECT_TRUE(janela->frameErroFlash->isVisible());
+    EXPECT_TRUE(janela->frameErroFlash()->isVisible());
 }

@@ -1,8 +1,10 @@
 #include "core/unit_ArquivoConfig.h"
+#include "core/unit_Recursos.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Janela.h"
+#include "ui/unit_Frame.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
 #include "ui/unit_Painel.h"
@@ -11,10 +13,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QToolButton>
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
@@ -51,10 +56,26 @@ TEST(Inicio, WindowStartsAtItsDesignSizeWithHomeInFront) {
     EXPECT_EQ(janela->childAt(420, 300)->window(), janela.principal.get());
     QWidget* topo = janela->childAt(420, 10);
     EXPECT_TRUE(topo == janela->painelHeader || janela->painelHeader->isAncestorOf(topo));
-    // The three hidden screens fill the program panel.
-    for (const QWidget* tela : std::initializer_list<const QWidget*>{
-             janela->frameProtetor, janela->frameConfig, janela->frameErroFlash})
+}
+
+// The program's own screens are made when first needed: hidden, filling the
+// program panel, in the language in use, stacked in one order whichever comes first.
+TEST(Inicio, OwnScreensAreMadeWhenFirstNeededAndStackInTheirOrder) {
+    TJanelaTeste janela(QStringLiteral("[Quillet]\r\nprimeiroUso=0\r\nidioma=en\r\n"));
+    EXPECT_TRUE(janela->painelQuillet->findChildren<TFrame*>().isEmpty()) << "the home screen makes none";
+    const QWidget* erro = janela->frameErroFlash();
+    const QWidget* aviso = janela->frameProtetor();
+    const QWidget* config = janela->frameConfig();
+    EXPECT_EQ(janela->frameProtetor(), aviso) << "made once";
+    EXPECT_EQ(janela->painelQuillet->findChildren<TFrame*>().size(), 3);
+    const QObjectList ordem = janela->painelQuillet->children();
+    EXPECT_LT(ordem.indexOf(aviso), ordem.indexOf(config));
+    EXPECT_LT(ordem.indexOf(config), ordem.indexOf(erro));
+    for (const QWidget* tela : {aviso, config, erro}) {
+        EXPECT_TRUE(tela->isHidden()) << tela->objectName().toStdString();
         EXPECT_EQ(tela->geometry(), janela->painelQuillet->rect()) << tela->objectName().toStdString();
+    }
+    EXPECT_EQ(janela->frameProtetor()->btnVoltar->text(), QStringLiteral("< Home"));
 }
 
 TEST(Inicio, StoredLanguageIsUpperCasedBeforeLoading) {
@@ -70,7 +91,7 @@ TEST(Inicio, UnusableStoredLanguageFallsBackToPortugueseAndStartUpGoesOn) {
         TJanelaTeste janela(QStringLiteral("[Quillet]\r\nidioma=%1\r\n").arg(valor));
         EXPECT_EQ(janela->btnConfig->text(), QStringLiteral("Configurações")) << valor.toStdString();
         EXPECT_EQ(linhasSobre(janela).size(), 2);
-        EXPECT_TRUE(janela->frameConfig->isVisible()) << "first use still opens the settings";
+        EXPECT_TRUE(janela->frameConfig()->isVisible()) << "first use still opens the settings";
     }
 }
 
@@ -85,13 +106,13 @@ TEST(Inicio, AboutTextIsTheVersionLineThenTheNote) {
 TEST(Inicio, FirstUseIsRecordedAndOpensTheSettingsOnce) {
     TJanelaTeste primeira(QString{});
     EXPECT_FALSE(primeira->config->ReadBool(QStringLiteral("Quillet"), QStringLiteral("primeiroUso"), true));
-    EXPECT_TRUE(primeira->frameConfig->isVisible());
+    EXPECT_TRUE(primeira->frameConfig()->isVisible());
     EXPECT_TRUE(primeira->timermostrarQuillet->isActive()) << "the settings screen slides in";
     primeira.concluirTransicoes();
     EXPECT_TRUE(primeira->painelHome->isHidden());
 
     TJanelaTeste segunda(QString::fromUtf8(primeira.conteudoConfig()));
-    EXPECT_TRUE(segunda->frameConfig->isHidden());
+    EXPECT_TRUE(segunda->frameConfig()->isHidden());
     EXPECT_FALSE(segunda->timermostrarQuillet->isActive());
     EXPECT_TRUE(segunda->painelHome->isVisible());
 }
@@ -120,10 +141,10 @@ TEST(Inicio, SettingsThatCannotBeSavedAreToldOnceAndStartUpGoesOn) {
         preparar(teste);
         TCaixasMensagemRoteiro* mensagens = teste.mensagens;
         TPrincipal principal(std::move(teste.servicos));
-        EXPECT_FALSE(principal.frameConfig->isHidden());
+        EXPECT_FALSE(principal.frameConfig()->isHidden());
         EXPECT_TRUE(mensagens->mostradas.isEmpty()) << "the box waits for the event loop";
         QCoreApplication::processEvents();
-        principal.frameConfig->checkNoOffset->toggle();
+        principal.frameConfig()->checkNoOffset->toggle();
         QCoreApplication::processEvents();
         TJanelaTeste::concluirTransicoes(principal);
         EXPECT_TRUE(principal.painelHome->isHidden()) << "the settings screen slid in";
@@ -153,6 +174,28 @@ TEST(Inicio, TilePictureCentresTheLogoWithIntegerHalving) {
     pintor.end();
     EXPECT_EQ(imagem->bitmap, esperada);
     EXPECT_EQ(imagem->corFundo, QColor(Qt::white));
+}
+
+// The pictures are decoded by Qt's own PNG reader, without its plugins; the
+// theme names its pictures by resource path.
+TEST(Inicio, EveryPictureOfTheHomeScreenAndOfTheThemeIsDecoded) {
+    TJanelaTeste janela;
+    EXPECT_EQ(janela->Image1->pixmap().size(), QImage(QStringLiteral(":/MARCA")).size());
+    for (const QAbstractButton* botao : std::initializer_list<const QAbstractButton*>{
+             janela->btnConfig, janela->btnKestrum, janela->btnYouTube})
+        EXPECT_FALSE(botao->icon().isNull()) << botao->objectName().toStdString();
+    ASSERT_EQ(janela->bannersOriginais.size(), 4);
+    for (const QImage& logo : janela->bannersOriginais)
+        EXPECT_FALSE(logo.isNull());
+
+    const QString tema = QString::fromUtf8(Recursos::ler(QStringLiteral("TEMA_TABLET_LIGHT")));
+    int figuras = 0;
+    for (const QRegularExpressionMatch& url :
+         QRegularExpression(QStringLiteral(R"(url\((:/[^)]+)\))")).globalMatch(tema)) {
+        ++figuras;
+        EXPECT_FALSE(QImage(url.captured(1)).isNull()) << url.captured(1).toStdString();
+    }
+    EXPECT_EQ(figuras, 2);
 }
 
 TEST(Inicio, FirstFrameMarkComesOnceAfterTheWindowIsPainted) {

@@ -77,15 +77,15 @@ TEST(Ocioso, PressingATileWithoutHoverChangeStartsNoFade) {
 TEST(Ocioso, SettingsAndWarningScreensAtRestHoldNoTimer) {
     TJanelaTeste janela{QString()}; // first use: the settings screen slides in
     EXPECT_GT(janela.concluirTransicoes(), 0);
-    ASSERT_TRUE(janela->frameConfig->isVisible());
+    ASSERT_TRUE(janela->frameConfig()->isVisible());
     EXPECT_EQ(temporizadoresAtivos(janela.principal.get()), QStringList());
 
-    Q_EMIT janela->frameConfig->voltarPedido();
+    Q_EMIT janela->frameConfig()->voltarPedido();
     janela.concluirTransicoes();
     EXPECT_EQ(temporizadoresAtivos(janela.principal.get()), QStringList());
 
-    janela->frameProtetor->show();
+    janela->frameProtetor()->show();
     janela->mostrarProtetor();
-    ASSERT_TRUE(janela->frameProtetor->isVisible());
+    ASSERT_TRUE(janela->frameProtetor()->isVisible());
     EXPECT_EQ(temporizadoresAtivos(janela.principal.get()), QStringList());
 }

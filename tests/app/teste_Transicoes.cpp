@@ -227,11 +227,11 @@ TEST(Transicoes, SettingsScreenStaysInViewWhileSlidingOut) {
     TPrincipal* p = janela.principal.get();
     p->btnConfigClick();
     janela.concluirTransicoes();
-    EXPECT_TRUE(p->frameConfig->isVisible());
+    EXPECT_TRUE(p->frameConfig()->isVisible());
 
     p->ocultarQuillet(p->painelHome);
     p->timerOcultarQuilletTimer();
-    EXPECT_TRUE(p->frameConfig->isVisible());
+    EXPECT_TRUE(p->frameConfig()->isVisible());
     janela.concluirTransicoes();
-    EXPECT_TRUE(p->frameConfig->isHidden());
+    EXPECT_TRUE(p->frameConfig()->isHidden());
 }

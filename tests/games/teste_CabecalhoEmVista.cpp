@@ -40,14 +40,14 @@ TEST_F(CabecalhoEmVista, RunsWhileTheGameIsShownAndStopsBehindHome) {
 TEST_F(CabecalhoEmVista, StopsUnderTheWarningAndRunsAgainOnceUncovered) {
     TFlashPlayerFalso* player = abrirPronto(0);
     TframeVelmora* tela = principal->frameVelmora;
-    principal->frameProtetor->show();
+    principal->frameProtetor()->show();
     principal->mostrarProtetor();
     EXPECT_TRUE(tela->isVisible()) << "the warning covers the game without hiding it";
     EXPECT_FALSE(tela->TimerCabecalho->isActive());
     EXPECT_EQ(temporizadoresAtivos(principal.get()), QStringList());
     EXPECT_FALSE(player->isHidden());
 
-    principal->frameProtetor->btnVoltarClick();
+    principal->frameProtetor()->btnVoltarClick();
     concluirTransicoes();
     EXPECT_TRUE(tela->TimerCabecalho->isActive());
 }

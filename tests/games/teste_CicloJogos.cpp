@@ -102,8 +102,8 @@ TEST_F(SemPlayer, NenhumaTelaFicaEOErroAparece) {
         EXPECT_EQ(principal->frameVelmora, nullptr);
         EXPECT_EQ(principal->framesOutroJogo[1], nullptr);
         EXPECT_TRUE(principal->painelJogo->findChildren<TframeJogo*>().isEmpty());
-        EXPECT_FALSE(principal->frameErroFlash->isHidden());
-        EXPECT_EQ(principal->frameErroFlash->textoErro->text(), QStringLiteral("Class not registered"));
+        EXPECT_FALSE(principal->frameErroFlash()->isHidden());
+        EXPECT_EQ(principal->frameErroFlash()->textoErro->text(), QStringLiteral("Class not registered"));
         EXPECT_FALSE(principal->painelQuillet->isHidden());
     }
 }

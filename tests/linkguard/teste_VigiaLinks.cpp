@@ -92,9 +92,9 @@ protected:
     void escreverOpcao(const char* chave, const QString& valor) {
         principal->config->WriteString(Constantes::secao, QLatin1String(chave), valor);
     }
-    bool avisoVisivel() const { return principal->frameProtetor->isVisible(); }
-    QString textoURL() const { return principal->frameProtetor->textoURL->text(); }
-    QString textoInfo() const { return principal->frameProtetor->textoInfo->toPlainText(); }
+    bool avisoVisivel() const { return principal->frameProtetor()->isVisible(); }
+    QString textoURL() const { return principal->frameProtetor()->textoURL->text(); }
+    QString textoInfo() const { return principal->frameProtetor()->textoInfo->toPlainText(); }
 };
 
 TEST_F(VigiaLinks, CopiaNoJogoEJulgadaEVerificada) {
@@ -288,26 +288,26 @@ TEST_F(VigiaLinks, AvisoCobreOJogoSemTransicao) {
     EXPECT_TRUE(principal->quilletNaFrente());
     EXPECT_TRUE(principal->painelQuillet->alinhado());
     EXPECT_EQ(principal->painelQuillet->geometry(), principal->rect());
-    EXPECT_EQ(principal->frameProtetor->geometry(), principal->painelQuillet->rect());
+    EXPECT_EQ(principal->frameProtetor()->geometry(), principal->painelQuillet->rect());
     EXPECT_FALSE(principal->timermostrarQuillet->isActive());
     // The game is only covered.
     EXPECT_TRUE(principal->painelJogo->isVisible());
     EXPECT_TRUE(principal->frameVelmora->isVisible());
 
-    principal->frameProtetor->btnVoltar->click();
+    principal->frameProtetor()->btnVoltar->click();
     EXPECT_TRUE(principal->painelJogo->isVisible());
     while (principal->timerOcultarQuillet->isActive())
         principal->timerOcultarQuilletTimer();
     EXPECT_FALSE(principal->painelQuillet->isVisible());
     EXPECT_TRUE(principal->frameVelmora->isVisible());
     // The warning stays up inside the hidden panel.
-    EXPECT_FALSE(principal->frameProtetor->isHidden());
+    EXPECT_FALSE(principal->frameProtetor()->isHidden());
 }
 
 TEST_F(VigiaLinks, AvisoDuranteASaidaDoPainelTerminaASaidaAntes) {
     definirLista({QStringLiteral("ruim")});
     copiar(QStringLiteral("http://ruim.com"));
-    principal->frameProtetor->btnVoltarClick();
+    principal->frameProtetor()->btnVoltarClick();
     principal->timerOcultarQuilletTimer();
     copiar(QStringLiteral("http://ruim.com/outra"));
     EXPECT_FALSE(principal->timerOcultarQuillet->isActive());
@@ -320,11 +320,10 @@ TEST_F(VigiaLinks, AvisoFicaSobATelaDeConfiguracoes) {
     principal->btnConfigClick();
     while (principal->timermostrarQuillet->isActive())
         principal->timermostrarQuilletTimer();
-    const QObjectList ordem = principal->painelQuillet->children();
     EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
-    EXPECT_EQ(principal->painelQuillet->children(), ordem);
-    EXPECT_GT(ordem.indexOf(principal->frameConfig), ordem.indexOf(principal->frameProtetor));
-    EXPECT_TRUE(principal->frameConfig->isVisible());
+    const QObjectList ordem = principal->painelQuillet->children();
+    EXPECT_GT(ordem.indexOf(principal->frameConfig()), ordem.indexOf(principal->frameProtetor()));
+    EXPECT_TRUE(principal->frameConfig()->isVisible());
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 #include "net/unit_ClienteHttp.h"
 #include "tests/support/unit_ServidorLocal.h"
 
+#include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace std::chrono_literals;
 using TRegra = TClienteHttp::TRegraSucesso;
@@ -20,7 +22,29 @@ void rotaCadeia(TServidorLocal& servidor) {
     });
 }
 
+bool curlCarregada() {
+    QFile mapas(QStringLiteral("/proc/self/maps"));
+    return mapas.open(QIODevice::ReadOnly) && mapas.readAll().contains("/libcurl");
+}
+
 } // namespace
+
+// Making a client (the loaders are made on the UI thread) loads nothing:
+// libcurl comes with the first GET, on the thread that makes it.
+TEST(ClienteHttp, LibcurlChegaComOPrimeiroGet) {
+    if (curlCarregada())
+        GTEST_SKIP() << "an earlier GET of this process loaded it";
+    TServidorLocal servidor;
+    servidor.rota("/ok", TRespostaLocal{200, "corpo"});
+    TClienteHttp http({}, TRegra::apenas200s);
+    EXPECT_FALSE(curlCarregada());
+    QByteArray corpo;
+    bool sucesso = false;
+    std::thread([&] { sucesso = http.Get(servidor.url("/ok"), corpo); }).join();
+    EXPECT_TRUE(sucesso);
+    EXPECT_EQ(corpo, "corpo");
+    EXPECT_TRUE(curlCarregada());
+}
 
 TEST(ClienteHttp, EnviaApenasOUserAgentDoPrograma) {
     TServidorLocal servidor;

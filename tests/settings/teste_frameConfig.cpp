@@ -39,7 +39,7 @@ protected:
         }
         principal = std::make_unique<TPrincipal>(std::move(teste.servicos));
         principal->show();
-        tela = principal->frameConfig;
+        tela = principal->frameConfig();
     }
     QByteArray bytes() const {
         QFile arquivo(caminho);
@@ -70,8 +70,8 @@ TEST_F(TelaConfig, InglesTrocaTodosOsTextosEDesligaOVerificador) {
         }
     }
     EXPECT_EQ(principal->btnConfig->text(), "Configurations");
-    EXPECT_EQ(principal->frameProtetor->btnVoltar->text(), "< Home");
-    EXPECT_EQ(principal->frameErroFlash->textoTitulo->text(), "Adobe Flash Player ActiveX Error");
+    EXPECT_EQ(principal->frameProtetor()->btnVoltar->text(), "< Home");
+    EXPECT_EQ(principal->frameErroFlash()->textoTitulo->text(), "Adobe Flash Player ActiveX Error");
     EXPECT_EQ(tela->opcoesRender->currentText(), "Transparent");
     EXPECT_EQ(tela->opcoesQualidade->currentText(), "Auto Low");
     EXPECT_FALSE(tela->checkVLinks->isChecked());
