@@ -13,6 +13,9 @@ iniciar_x() {
   pid_x=$!
   read -r -t 10 numero <&"$fd_display"
   export DISPLAY=":$numero"
+  # The program goes to that server whatever platform the caller's shell
+  # names (offscreen for the unit tests, wayland on a desktop).
+  export QT_QPA_PLATFORM=xcb
 }
 
 # The program's main window: janela, and its X, Y, WIDTH and HEIGHT. Going
