@@ -39,9 +39,9 @@ struct TCabecalhosHttp {
 
 // An HTTP/1.1 client for one worker: GETs over http and https with the
 // program's User-Agent and no other header of its own. Making one costs
-// nothing; its first GET loads libcurl (TBibliotecaCurl) if no GET has yet. It follows redirects
-// itself (as many as its limits allow) and keeps the cookies of its responses
-// for its own later requests only.
+// nothing; its first GET loads libcurl (TBibliotecaCurl) if no GET has yet.
+// It follows redirects itself (as many as its limits allow) and keeps the
+// cookies of its responses for its own later requests only.
 class TClienteHttp {
 public:
     // What counts as success besides a final status in the 200s.
