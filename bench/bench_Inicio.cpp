@@ -8,6 +8,11 @@
 // peak resident memory (VmHWM) at its end. Medians of the runs, the first run
 // of each dropped.
 //
+// A third program, bench_ancora_download, is the bare window that also makes
+// the program's start-up download through the program's HTTP client: the
+// least a window costs that fetches its definitions at start. Its ratio to
+// the bare window is the floor under the program's own.
+//
 // Run under an X server, for instance:
 //   Xvfb :90 -screen 0 1280x800x24 &  DISPLAY=:90 bench_inicio [runs] [idle seconds]
 #include <QCoreApplication>
@@ -19,6 +24,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <vector>
@@ -182,16 +188,20 @@ TMedida medianas(const std::vector<TMedida>& medidas) {
     return {de(&TMedida::quadroMs), de(&TMedida::picoMiB), de(&TMedida::cpuS), de(&TMedida::despertaresPorS)};
 }
 
-void linha(const char* rotulo, const char* formato, double programa, double ancora) {
-    char valores[64];
-    std::snprintf(valores, sizeof valores, formato, programa, ancora);
+// One measurement of the three programs, with the program's ratio to the bare
+// window and the floor's ratio to it.
+void linha(const char* rotulo, const char* formato, const TMedida (&m)[3], double TMedida::*campo) {
+    const double programa = m[0].*campo, ancora = m[1].*campo, piso = m[2].*campo;
+    char valores[96];
+    std::snprintf(valores, sizeof valores, formato, programa, ancora, piso);
     if (ancora > 0)
-        std::printf("%-34s %s %8.2fx\n", rotulo, valores, programa / ancora);
+        std::printf("%-34s %s %8.2fx %8.2fx\n", rotulo, valores, programa / ancora, piso / ancora);
     else
-        std::printf("%-34s %s %9s\n", rotulo, valores, programa > 0 ? "unbounded" : "-");
+        std::printf("%-34s %s %9s %9s\n", rotulo, valores, programa > 0 ? "unbounded" : "-",
+                    piso > 0 ? "unbounded" : "-");
 }
 
-// The pointer is put in the screen's corner, away from both windows.
+// The pointer is put in the screen's corner, away from the windows.
 void afastarMouse() {
     if (QProcess::execute(QStringLiteral("xdotool"),
                           {QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")}) != 0)
@@ -210,12 +220,14 @@ int main(int argc, char** argv) {
     }
     const QString pastaBench = QCoreApplication::applicationDirPath();
     const TPrograma programas[] = {{"program", QStringLiteral(QUILLET_EXECUTAVEL)},
-                                   {"anchor", pastaBench + QStringLiteral("/bench_ancora_janela")}};
+                                   {"anchor", pastaBench + QStringLiteral("/bench_ancora_janela")},
+                                   {"floor", pastaBench + QStringLiteral("/bench_ancora_download")}};
+    constexpr int nProgramas = std::size(programas);
     afastarMouse();
 
-    std::vector<TMedida> medidas[2];
+    std::vector<TMedida> medidas[nProgramas];
     for (int i = 0; i < execucoes; ++i)
-        for (int p = 0; p < 2; ++p) {
+        for (int p = 0; p < nProgramas; ++p) {
             const std::optional<TMedida> medida = medir(programas[p], ociosoS);
             if (!medida)
                 return 1;
@@ -228,14 +240,14 @@ int main(int argc, char** argv) {
                 medidas[p].push_back(*medida);
         }
 
-    const TMedida programa = medianas(medidas[0]);
-    const TMedida ancora = medianas(medidas[1]);
-    std::printf("\nMedians of %d runs each (first dropped), idle period %d s:\n", execucoes - 1, ociosoS);
-    std::printf("%-34s %10s %10s %9s\n", "", "program", "anchor", "ratio");
-    linha("start -> first painted frame (ms)", "%10.1f %10.1f", programa.quadroMs, ancora.quadroMs);
-    linha("peak resident memory (MiB)", "%10.1f %10.1f", programa.picoMiB, ancora.picoMiB);
-    linha("CPU while idle (s)", "%10.3f %10.3f", programa.cpuS, ancora.cpuS);
-    linha("wake-ups per second while idle", "%10.1f %10.1f", programa.despertaresPorS,
-          ancora.despertaresPorS);
+    const TMedida m[nProgramas] = {medianas(medidas[0]), medianas(medidas[1]), medianas(medidas[2])};
+    std::printf("\nMedians of %d runs each (first dropped), idle period %d s. The floor is the bare window\n"
+                "making the same start-up download; ratios are to the bare window (anchor).\n",
+                execucoes - 1, ociosoS);
+    std::printf("%-34s %10s %10s %10s %9s %9s\n", "", "program", "anchor", "floor", "program", "floor");
+    linha("start -> first painted frame (ms)", "%10.1f %10.1f %10.1f", m, &TMedida::quadroMs);
+    linha("peak resident memory (MiB)", "%10.1f %10.1f %10.1f", m, &TMedida::picoMiB);
+    linha("CPU while idle (s)", "%10.3f %10.3f %10.3f", m, &TMedida::cpuS);
+    linha("wake-ups per second while idle", "%10.1f %10.1f %10.1f", m, &TMedida::despertaresPorS);
     return 0;
 }
