@@ -52,3 +52,13 @@ void TFlashPlayer::informarEstado(int estado) {
     if (OnReadyStateChange)
         TratadorErros::executar([this, estado] { OnReadyStateChange(estado); });
 }
+
+void TFlashPlayer::informarServidorSocket(const TServidorSocket& servidor) {
+    if (OnServidorSocket)
+        TratadorErros::executar([this, servidor] { OnServidorSocket(servidor); });
+}
+
+void TFlashPlayer::pedirAbertura(const QString& url) {
+    if (OnAbrirEndereco)
+        TratadorErros::executar([this, url] { OnAbrirEndereco(url); });
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "net/unit_ServidorSocket.h"
+
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -29,6 +32,9 @@ public:
     // 0 low, 1 high, 2 automatic low, 3 automatic high; may change while the movie plays.
     virtual int Quality() const = 0;
     virtual void setQuality(int qualidade) = 0;
+    // The game servers the movie's sockets may reach, from the next Movie on.
+    // A player that carries no sockets ignores them.
+    virtual void setServidoresSocket(const QList<TServidorSocket>& servidores) { Q_UNUSED(servidores) }
     // Only inside OnFlashCall: the XML reply that becomes the movie's call result.
     // Outside a call it has no effect.
     void SetReturnValue(const QString& xml);
@@ -44,12 +50,20 @@ public:
     std::function<void(const QString& request)> OnFlashCall;
     // The player's load state; 4 means the movie is loaded and running.
     std::function<void(int newState)> OnReadyStateChange;
+    // A game server the movie connected to without its being given, found
+    // reachable: from the next Movie on the movie's sockets reach it.
+    std::function<void(const TServidorSocket& servidor)> OnServidorSocket;
+    // A web address (http or https) the movie asks to open, in answer to a
+    // click or a key of the user in it: at most one per click or key.
+    std::function<void(const QString& url)> OnAbrirEndereco;
 
 protected:
     // One external call of the movie: raises OnFlashCall and gives back the
     // reply set with SetReturnValue during it, or nothing.
     std::optional<QString> chamarExterno(const QString& request);
     void informarEstado(int estado);
+    void informarServidorSocket(const TServidorSocket& servidor);
+    void pedirAbertura(const QString& url);
 
 private:
     TAjustePai* ajuste_;

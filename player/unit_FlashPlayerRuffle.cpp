@@ -1,15 +1,26 @@
 #include "player/unit_FlashPlayerRuffle.h"
 
 #include "player/unit_PaginaRuffle.h"
+#include "player/unit_PonteSockets.h"
 
+#include <QChildEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStackedLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
 namespace {
+
+// Servers a movie may be found asking for, and restarts for them, over a
+// player's life: a game connects to a few (a login server, a game server).
+constexpr int verificacoesMaximas = 16;
+constexpr int reiniciosMaximos = 3;
+// How long after the user's click or key the movie may open an address, as
+// long as a browser lets a page open a window after one.
+constexpr qint64 validadeAcao = 5000;
 
 // The engine knows three qualities; the automatic levels start at their own level.
 QString nomeQualidade(int qualidade) {
@@ -56,6 +67,9 @@ TFlashPlayerRuffle::TFlashPlayerRuffle(QWidget* pai, QWebEngineProfile* perfil) 
     connect(pagina_, &TPaginaRuffle::filmeFalhou, this, &TFlashPlayerRuffle::filmeFalhou,
             Qt::QueuedConnection);
     connect(pagina_, &TPaginaRuffle::rastreado, this, &TFlashPlayerRuffle::rastreado);
+    connect(pagina_, &TPaginaRuffle::socketSemServidor, this, &TFlashPlayerRuffle::socketSemServidor);
+    connect(pagina_, &TPaginaRuffle::aberturaPedida, this, &TFlashPlayerRuffle::aberturaPedida);
+    visao_->installEventFilter(this);
     visao_->setPage(pagina_);
     setFocusProxy(visao_);
     seguirIdioma();
@@ -123,8 +137,10 @@ void TFlashPlayerRuffle::setMovie(const QString& url) {
         this,
         [this, carga] {
             informarEstado(0);
-            if (carga == carga_)
-                pagina_->carregarFilme(configuracao(), carga);
+            if (carga != carga_)
+                return;
+            servidoresCarga_ = servidores_;
+            pagina_->carregarFilme(configuracao(), carga, servidoresCarga_);
         },
         Qt::QueuedConnection);
 }
@@ -204,4 +220,60 @@ void TFlashPlayerRuffle::concluirCarga() {
         return;
     estado_ = 4;
     informarEstado(4);
+}
+
+void TFlashPlayerRuffle::socketSemServidor(const QString& host, int porta) {
+    const std::optional<TServidorSocket> servidor = TServidorSocket::de(host, porta);
+    if (!servidor || servidoresCarga_.contains(*servidor) || emVerificacao_.contains(*servidor) ||
+        verificacoes_ >= verificacoesMaximas)
+        return;
+    ++verificacoes_;
+    emVerificacao_.append(*servidor);
+    const QUrl filme(movie_);
+    TPonteSockets::instancia().verificar(filme, *servidor, this,
+                                         [this, filme, servidor = *servidor](bool alcancavel) {
+                                             servidorVerificado(filme, servidor, alcancavel);
+                                         });
+}
+
+void TFlashPlayerRuffle::servidorVerificado(const QUrl& filme, const TServidorSocket& servidor,
+                                            bool alcancavel) {
+    emVerificacao_.removeOne(servidor);
+    if (!alcancavel || QUrl(movie_) != filme || servidores_.contains(servidor))
+        return;
+    servidores_.append(servidor);
+    informarServidorSocket(servidor);
+    if (reinicios_ < reiniciosMaximos) {
+        ++reinicios_;
+        setMovie(movie_);
+    }
+}
+
+bool TFlashPlayerRuffle::eventFilter(QObject* objeto, QEvent* evento) {
+    switch (evento->type()) {
+    case QEvent::ChildAdded:
+        // The browser's widget that takes the input comes with the page.
+        if (objeto == visao_)
+            static_cast<QChildEvent*>(evento)->child()->installEventFilter(this);
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        acaoUsuario_.start();
+        break;
+    case QEvent::KeyPress:
+        if (!static_cast<QKeyEvent*>(evento)->isAutoRepeat())
+            acaoUsuario_.start();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void TFlashPlayerRuffle::aberturaPedida(const QUrl& url) {
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (!web || url.host().isEmpty() || !acaoUsuario_.isValid() || acaoUsuario_.elapsed() > validadeAcao)
+        return;
+    acaoUsuario_.invalidate();
+    pedirAbertura(url.toString(QUrl::FullyEncoded));
 }

@@ -2,8 +2,10 @@
 
 #include "player/unit_FlashPlayer.h"
 
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QTimer>
+#include <QUrl>
 #include <utility>
 
 class QLabel;
@@ -38,6 +40,7 @@ public:
     void setWMode(const QString& modo) override;
     int Quality() const override { return quality_; }
     void setQuality(int qualidade) override;
+    void setServidoresSocket(const QList<TServidorSocket>& servidores) override { servidores_ = servidores; }
 
 Q_SIGNALS:
     // A line the movie traced.
@@ -45,6 +48,8 @@ Q_SIGNALS:
 
 protected:
     void changeEvent(QEvent* evento) override;
+    // Sees the user's clicks and keys on their way into the browser's view.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     // The engine's configuration for the current movie and properties.
@@ -57,6 +62,14 @@ private:
     void seguirIdioma();
     void tempoEsgotado();
     void concluirCarga();
+    // A socket the movie opened to a server it was not given: a server
+    // within reach is taken, and the movie restarted (a few times at most)
+    // so that its next attempt connects.
+    void socketSemServidor(const QString& host, int porta);
+    void servidorVerificado(const QUrl& filme, const TServidorSocket& servidor, bool alcancavel);
+    // An address the movie asked to open: passed on only in answer to the
+    // user's click or key, one per click or key.
+    void aberturaPedida(const QUrl& url);
 
     QString bgColor_ = QStringLiteral("ffffff");
     QString movie_;
@@ -68,6 +81,14 @@ private:
     int estado_ = -1;                   // last ready state reported
     std::pair<QString, QString> falha_; // why the current movie failed, and the detail
     QTimer timerCarga_{this};
+
+    QList<TServidorSocket> servidores_;
+    QList<TServidorSocket> servidoresCarga_; // given to the current movie
+    QList<TServidorSocket> emVerificacao_;
+    int verificacoes_ = 0;
+    int reinicios_ = 0;
+    // Since the user's last click or key in the movie, while it may still open an address.
+    QElapsedTimer acaoUsuario_;
 
     QStackedLayout* pilha_;
     QWebEngineView* visao_;

@@ -3,6 +3,8 @@
 #include "core/unit_PastasPrograma.h"
 #include "player/unit_EsquemaRuffle.h"
 #include "player/unit_FiltroRuffle.h"
+#include "player/unit_JanelaFilme.h"
+#include "player/unit_PonteSockets.h"
 #include "player/unit_ValorXml.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QOpenGLFunctions>
 #include <QPointer>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -27,6 +30,8 @@ namespace {
 
 const QString marca = QStringLiteral("quillet:");
 const QString marcaRastro = QStringLiteral("quillet:rastro:");
+// What the engine logs when a movie's socket has no proxy.
+const QString marcaSemProxy = QStringLiteral("Missing WebSocket proxy for host ");
 
 QString arquivo(const QString& nome) {
     return TPaginaRuffle::pasta() + QLatin1Char('/') + nome;
@@ -107,6 +112,11 @@ TPaginaRuffle::TPaginaRuffle(QWebEngineProfile* perfil, QObject* pai) : QWebEngi
     scripts().insert(ponte);
 }
 
+TPaginaRuffle::~TPaginaRuffle() {
+    if (!segredo_.isEmpty())
+        TPonteSockets::instancia().removerPagina(segredo_);
+}
+
 QString TPaginaRuffle::pasta() {
     return PastasPrograma::dados() + QStringLiteral("/ruffle");
 }
@@ -141,7 +151,8 @@ bool TPaginaRuffle::mesmaOrigem(const QUrl& a, const QUrl& b) {
            a.port(portaPadrao(a.scheme())) == b.port(portaPadrao(b.scheme()));
 }
 
-void TPaginaRuffle::carregarFilme(const QJsonObject& config, int carga) {
+void TPaginaRuffle::carregarFilme(const QJsonObject& config, int carga,
+                                  const QList<TServidorSocket>& servidores) {
     const QUrl url(config.value(QStringLiteral("url")).toString());
     if (!enderecoWeb(url)) {
         Q_EMIT filmeFalhou(carga, QStringLiteral("endereco"), {});
@@ -149,14 +160,23 @@ void TPaginaRuffle::carregarFilme(const QJsonObject& config, int carga) {
     }
     if (!mesmaOrigem(url, endereco_))
         criarPagina(url);
+    QJsonObject completa = config;
+    completa.insert(QStringLiteral("socketProxy"), TPonteSockets::instancia().entradas(segredo_, servidores));
+    // The engine says which server a movie's socket missed only from this level on.
+    completa.insert(QStringLiteral("logLevel"), QStringLiteral("warn"));
     if (pronta_)
-        executar(QStringLiteral("carregar"), config, carga);
+        executar(QStringLiteral("carregar"), completa, carga);
     else
-        filmePendente_ = TFilme{config, carga};
+        filmePendente_ = TFilme{completa, carga};
 }
 
-// The page's document gets the movie's address, and with it its origin.
+// The page's document gets the movie's address, and with it its origin; its
+// sockets get a secret of their own at the bridge, and the old page's close.
 void TPaginaRuffle::criarPagina(const QUrl& endereco) {
+    TPonteSockets& ponte = TPonteSockets::instancia();
+    if (!segredo_.isEmpty())
+        ponte.removerPagina(segredo_);
+    segredo_ = ponte.registrarPagina(endereco);
     endereco_ = endereco;
     pronta_ = false;
     ++numero_;
@@ -241,12 +261,39 @@ std::optional<QString> TPaginaRuffle::chamada(const QString& pedido) {
 
 void TPaginaRuffle::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& mensagem, int,
                                              const QString&) {
-    if (mensagem.startsWith(marcaRastro))
+    if (mensagem.startsWith(marcaRastro)) {
         Q_EMIT rastreado(mensagem.mid(marcaRastro.size()));
+        return;
+    }
+    // "... Missing WebSocket proxy for host <host>, port <port>", then the
+    // console's styles: the host is the movie's text, the port a number.
+    static const QRegularExpression semProxy(QStringLiteral("^(.*?), port (\\d{1,5})(?:\\s|$)"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    const qsizetype inicio = mensagem.indexOf(marcaSemProxy);
+    if (inicio < 0)
+        return;
+    const QRegularExpressionMatch partes = semProxy.match(mensagem.mid(inicio + marcaSemProxy.size()));
+    if (partes.hasMatch())
+        Q_EMIT socketSemServidor(partes.captured(1), partes.captured(2).toInt());
 }
 
 // Only the page the program made is ever shown: a movie that opens an
-// address does not take the player away from its game, nor puts a frame in it.
+// address does not take the player away from its game, nor puts a frame in
+// it. Its own document asking for a web address is told.
 bool TPaginaRuffle::acceptNavigationRequest(const QUrl& url, NavigationType tipo, bool quadroPrincipal) {
-    return quadroPrincipal && tipo == NavigationTypeTyped && url.scheme() == QLatin1String("data");
+    if (quadroPrincipal && tipo == NavigationTypeTyped && url.scheme() == QLatin1String("data"))
+        return true;
+    if (quadroPrincipal)
+        Q_EMIT aberturaPedida(url);
+    return false;
+}
+
+// A window of its own gets a page that loads nothing; one at a time.
+QWebEnginePage* TPaginaRuffle::createWindow(WebWindowType) {
+    if (janela_)
+        return nullptr;
+    auto* janela = new TJanelaFilme(profile(), this);
+    connect(janela, &TJanelaFilme::enderecoPedido, this, &TPaginaRuffle::aberturaPedida);
+    janela_ = janela;
+    return janela;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "net/unit_ServidorSocket.h"
+
 #include <QJsonObject>
+#include <QPointer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <functional>
@@ -17,6 +20,7 @@ class TPaginaRuffle : public QWebEnginePage {
     Q_OBJECT
 public:
     TPaginaRuffle(QWebEngineProfile* perfil, QObject* pai);
+    ~TPaginaRuffle() override;
 
     // The folder holding the page and the engine's web build, beside the program.
     static QString pasta();
@@ -37,10 +41,11 @@ public:
     bool emChamada() const { return emChamada_ > 0; }
 
     // Plays a movie with the engine's configuration `config` (its "url" is
-    // the movie's address, http or https); `carga` comes back with the
-    // events of this load. A movie of another origin than the page's gets a
-    // new page at its own.
-    void carregarFilme(const QJsonObject& config, int carga);
+    // the movie's address, http or https), its sockets reaching `servidores`
+    // through the socket bridge; `carga` comes back with the events of this
+    // load. A movie of another origin than the page's gets a new page at its
+    // own.
+    void carregarFilme(const QJsonObject& config, int carga, const QList<TServidorSocket>& servidores);
     // The background colour ("#RRGGBB") and quality ("low" or "high") of the
     // movie, applied at once, also while it plays.
     void configurar(const QString& fundo, const QString& qualidade);
@@ -53,6 +58,12 @@ Q_SIGNALS:
     // (the engine's files did not load), "endereco" (not a web address).
     void filmeFalhou(int carga, const QString& motivo, const QString& detalhe);
     void rastreado(const QString& linha);
+    // The movie opened a socket to a server it was not given (the engine
+    // failed it at once).
+    void socketSemServidor(const QString& host, int porta);
+    // The movie asked to open `url`, in the page or in a window of its own:
+    // nothing was opened.
+    void aberturaPedida(const QUrl& url);
 
 protected:
     bool javaScriptPrompt(const QUrl& origem, const QString& mensagem, const QString& valor,
@@ -62,7 +73,7 @@ protected:
     void javaScriptAlert(const QUrl&, const QString&) override {}
     bool javaScriptConfirm(const QUrl&, const QString&) override { return false; }
     bool acceptNavigationRequest(const QUrl& url, NavigationType tipo, bool quadroPrincipal) override;
-    QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
+    QWebEnginePage* createWindow(WebWindowType tipo) override;
 
 private:
     struct TFilme {
@@ -75,8 +86,10 @@ private:
     std::optional<QString> chamada(const QString& pedido);
     void executar(const QString& funcao, const QJsonValue& argumento, const QJsonValue& outro = {});
 
-    QUrl endereco_;  // the page's address: the movie it was made for
-    int numero_ = 0; // of the page made last; its ready message carries it
+    QUrl endereco_;                   // the page's address: the movie it was made for
+    QString segredo_;                 // of the page's sockets, at the socket bridge
+    QPointer<QWebEnginePage> janela_; // the window the movie opened last, until it goes
+    int numero_ = 0;                  // of the page made last; its ready message carries it
     bool pronta_ = false;
     std::optional<TFilme> filmePendente_; // until the page is ready
     QJsonObject aparencia_;

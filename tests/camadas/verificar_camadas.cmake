@@ -15,7 +15,7 @@
 set(permitidos_core "")
 set(permitidos_net core)
 set(permitidos_ui core)
-set(permitidos_player ui core)
+set(permitidos_player ui net core)
 set(permitidos_platform player core)
 set(permitidos_games player net ui platform core)
 set(permitidos_linkguard player net ui platform core)

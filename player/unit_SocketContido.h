@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QTcpSocket>
+
+// A TCP socket whose reader can be held back: while held, a reader sees
+// nothing to read, the socket keeps at most its read buffer's worth, and the
+// sender is slowed by TCP itself. The bridge holds the page's side of a
+// socket while the game server's side cannot take more.
+class TSocketContido : public QTcpSocket {
+    Q_OBJECT
+public:
+    using QTcpSocket::QTcpSocket;
+
+    void conter() { contido_ = true; }
+    // Lets the reader go on with what arrived meanwhile.
+    void soltar();
+    bool contido() const { return contido_; }
+
+    qint64 bytesAvailable() const override { return contido_ ? 0 : QTcpSocket::bytesAvailable(); }
+
+private:
+    bool contido_ = false;
+};
