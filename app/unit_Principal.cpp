@@ -8,6 +8,7 @@
 #include "core/unit_Recursos.h"
 #include "core/unit_Texto.h"
 #include "core/unit_TratadorErros.h"
+#include "games/unit_ServidoresJogos.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "remote/unit_DefinicoesRemotas.h"
@@ -238,6 +239,7 @@ void TPrincipal::FormCreate() {
     tempDir = pastaComBarra(servicos.pastas->pastaTemporaria()) + Constantes::nomePasta;
     QDir().mkpath(tempDir);
 
+    servidoresJogos = std::make_unique<TServidoresJogos>(dataDir + QStringLiteral("servidores/"));
     config = std::make_unique<TArquivoConfig>(configPath);
     config->aoRecusarEscrita([this](const EArquivo& erro) { avisarConfigNaoGravada(erro); });
     idioma = new TIdioma();

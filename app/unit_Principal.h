@@ -37,6 +37,8 @@ class TframeErroFlash;
 class TframeOutroJogo;
 class TframeProtetor;
 class TframeVelmora;
+class TServidoresJogos;
+struct TServidorSocket;
 
 // The main window: owner of the shared state, the three stacked screen panels
 // (home, games, and the program's own screens) and the moves between them.
@@ -103,6 +105,8 @@ public:
     // window on its lists; created at start-up.
     TVigiaLinks* vigiaLinks = nullptr;
     TDefinicoesRemotas* definicoesRemotas = nullptr;
+    // The game servers the games' movies were found to connect to.
+    std::unique_ptr<TServidoresJogos> servidoresJogos;
 
     // Start-up.
     std::unique_ptr<QIODevice> QuilletRSC(const QString& Nome) const;
@@ -164,6 +168,9 @@ public:
     // Follows `url` on a worker (the watcher asks for it); every address it
     // reaches is added to listaURLsTestadas and judged, the final one with its page title.
     virtual void iniciarVerificador(const QString& url);
+    // Opens in the desktop's browser a web address a movie asked to open, once
+    // the link check (when on) has let it through.
+    void abrirLinkDoFilme(const QString& url);
 
     // Remote definitions: the handlers of the downloads, with the document
     // made ready on the loader's worker (`vazio` when the download failed).
@@ -197,6 +204,10 @@ private:
     // Builds a game screen hidden in the game panel, wired to the window, and starts it.
     template <typename TTela, typename TIniciar> void construirTela(TTela*& tela, TIniciar iniciar);
     void ligarTelaJogo(TframeJogo* tela);
+    // The servers a game's movie may reach from its start: those the
+    // definitions document names for it ("sockets_<game>"), then those it
+    // was found to connect to.
+    QList<TServidorSocket> servidoresSocket(const QString& jogo) const;
     void abrirOutroJogo(int indice);
 
     bool lerOpcao(const QString& chave, bool padrao) const;

@@ -6,8 +6,10 @@
 #include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
+#include "games/unit_ServidoresJogos.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
+#include "remote/unit_Definicoes.h"
 #include "ui/unit_AjustePai.h"
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
@@ -25,6 +27,7 @@ template <typename TTela, typename TIniciar> void TPrincipal::construirTela(TTel
     tela->definirCoberta(jogosCobertos());
     try {
         iniciar(*tela);
+        tela->definirServidoresSocket(servidoresSocket(tela->chaveJogo()));
     } catch (...) {
         delete std::exchange(tela, nullptr);
         throw;
@@ -38,11 +41,25 @@ void TPrincipal::ligarTelaJogo(TframeJogo* tela) {
         callbackOcultarHome = {static_cast<QWidget*>(tela), &QWidget::hide};
     });
     Conexao::protegida(tela, &TframeJogo::telaCheiaPedida, this, &TPrincipal::modoFullscreen);
+    Conexao::protegida(tela, &TframeJogo::servidorSocketDescoberto, this,
+                       [this, tela](const TServidorSocket& servidor) {
+                           servidoresJogos->aprender(tela->chaveJogo(), servidor);
+                       });
+    Conexao::protegida(tela, &TframeJogo::enderecoPedidoPeloFilme, this, &TPrincipal::abrirLinkDoFilme);
     Conexao::protegida(tela, &TframeJogo::conectando, this, [this] {
         repaint();
         painelJogo->repaint();
         painelJogo->setCaption(idioma->get(QStringLiteral("frameVelmora.textoConectando")));
     });
+}
+
+QList<TServidorSocket> TPrincipal::servidoresSocket(const QString& jogo) const {
+    QList<TServidorSocket> servidores = TServidorSocket::lerLista(
+        TDefinicoes::valor(qlDef, QStringLiteral("sockets_") + jogo), TServidoresJogos::maximoPorJogo);
+    for (const TServidorSocket& aprendido : servidoresJogos->aprendidos(jogo))
+        if (!servidores.contains(aprendido))
+            servidores.append(aprendido);
+    return servidores;
 }
 
 void TPrincipal::abrirVelmora() {

@@ -19,6 +19,7 @@ void TPrincipal::criarVigiaLinks() {
                                  std::move(portoes), &guardaEntregas, this);
     Conexao::protegida(vigiaLinks, &TVigiaLinks::linkRuim, this, &TPrincipal::avisarLinkRuim);
     Conexao::protegida(vigiaLinks, &TVigiaLinks::verificacaoPedida, this, &TPrincipal::iniciarVerificador);
+    Conexao::protegida(vigiaLinks, &TVigiaLinks::linkLiberado, this, &TPrincipal::abrirURL);
     servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
 }
 
@@ -36,6 +37,15 @@ void TPrincipal::definirListaBadURLs(TRegrasLinks& regras) {
 
 void TPrincipal::iniciarVerificador(const QString& url) {
     vigiaLinks->iniciarVerificador(url);
+}
+
+// A link a movie opens goes to the desktop's browser, through the link check
+// when it is on.
+void TPrincipal::abrirLinkDoFilme(const QString& url) {
+    if (vigiaLinks->protecaoLigada())
+        vigiaLinks->julgarLinkDoFilme(url);
+    else
+        abrirURL(url);
 }
 
 // A bad title is announced with the window already in front; a listed site

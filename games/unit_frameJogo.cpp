@@ -52,9 +52,17 @@ void TframeJogo::criarFlash(QWidget* caixa) {
     Flash->setBGColor(QStringLiteral("ffffff"));
     Flash->OnFlashCall = [this](const QString& request) { FlashFlashCall(request); };
     Flash->OnReadyStateChange = [this](int newState) { FlashReadyStateChange(newState); };
+    Flash->OnServidorSocket = [this](const TServidorSocket& servidor) {
+        Q_EMIT servidorSocketDescoberto(servidor);
+    };
+    Flash->OnAbrirEndereco = [this](const QString& url) { Q_EMIT enderecoPedidoPeloFilme(url); };
     Flash->setAlinhado(true);
     Flash->show();
     Q_EMIT conectando();
+}
+
+void TframeJogo::definirServidoresSocket(const QList<TServidorSocket>& servidores) {
+    Flash->setServidoresSocket(servidores);
 }
 
 void TframeJogo::responderFilme(const QString& request, const QString& urlPagina) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/unit_ServidorSocket.h"
 #include "ui/unit_ContextoTela.h"
 #include "ui/unit_Frame.h"
 
@@ -23,6 +24,12 @@ public:
     QTimer* TimerCabecalho;
     // Created by the screen's start; owned by its content box.
     TFlashPlayer* Flash = nullptr;
+
+    // The game's key (a lower-case word: "velmora", "kraddle"...), once started.
+    virtual QString chaveJogo() const = 0;
+    // The game servers the movie's sockets may reach. Given right after the
+    // start, it applies to the movie the start set.
+    void definirServidoresSocket(const QList<TServidorSocket>& servidores);
 
     virtual void FlashFlashCall(const QString& request) = 0;
     void FlashReadyStateChange(int newState);
@@ -50,6 +57,11 @@ Q_SIGNALS:
     void telaCheiaPedida();
     // The player exists and its movie is connecting.
     void conectando();
+    // The movie connected to a game server it was not given, which was found
+    // within reach: from now on its sockets reach it.
+    void servidorSocketDescoberto(const TServidorSocket& servidor);
+    // The movie asks, in answer to the user's click or key, to open a web address.
+    void enderecoPedidoPeloFilme(const QString& url);
 
 protected:
     // Creates the player filling `caixa` on a white background, bound to this

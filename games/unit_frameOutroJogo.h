@@ -25,6 +25,7 @@ public:
     int jogo = -1;
 
     void iniciar(int idJogo);
+    QString chaveJogo() const override { return dadosJogo(jogo).nome.toLower(); }
     void FlashFlashCall(const QString& request) override;
     void btnFecharClick() override;
 };

@@ -39,6 +39,7 @@ public:
     void CentralizarFrameJogo();
     void expandirTela();
 
+    QString chaveJogo() const override { return QStringLiteral("velmora"); }
     void FlashFlashCall(const QString& request) override;
     void FrameResize() override;
     void Image3Click();

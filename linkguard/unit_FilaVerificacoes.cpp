@@ -55,4 +55,6 @@ void TFilaVerificacoes::iniciar(const QString& url) {
 void TFilaVerificacoes::terminou(const QString& url) {
     emCurso_.removeOne(url);
     iniciarProximas();
+    if (aoTerminarVerificacao)
+        aoTerminarVerificacao(url);
 }

@@ -30,6 +30,8 @@ public:
     explicit TFilaVerificacoes(TCriar criar, QObject* pai = nullptr);
 
     void pedir(const QString& url);
+    // Heard when a check asked for ends (a check pushed out of the wait is not heard).
+    std::function<void(const QString& url)> aoTerminarVerificacao;
     int emCurso() const { return int(emCurso_.size()); }
     qsizetype emEspera() const { return qsizetype(espera_.size()); }
 

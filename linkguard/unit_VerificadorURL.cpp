@@ -5,6 +5,16 @@
 namespace {
 
 const QString prefixoHttp = QStringLiteral("http://");
+const QString prefixoHttps = QStringLiteral("https://");
+
+// A copied address never begins with the secure scheme (the address pattern
+// does not know it); an address a movie opens may.
+QString comEsquema(const QString& url) {
+    return url.startsWith(prefixoHttp, Qt::CaseInsensitive) ||
+                   url.startsWith(prefixoHttps, Qt::CaseInsensitive)
+               ? url
+               : prefixoHttp + url;
+}
 const QString tituloInicio = QStringLiteral("<title>");
 const QString tituloFim = QStringLiteral("</title>");
 
@@ -22,7 +32,7 @@ QString TVerificadorURL::extrairTitulo(const QString& pagina) {
 }
 
 TVerificadorURL::TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega)
-    : TTrabalhador(vida), url(_URL.startsWith(prefixoHttp, Qt::CaseInsensitive) ? _URL : prefixoHttp + _URL),
+    : TTrabalhador(vida), url(comEsquema(_URL)),
       http(std::make_unique<TClienteHttp>(limites, TClienteHttp::TRegraSucesso::tambemRedirecionamentoFinal)),
       entrega_(std::move(entrega)) {
     http->onRedirect = [this](const QString& destino) { onRedirect(destino); };

@@ -31,8 +31,8 @@ public:
                                        .redirecionamentosMaximos = 14,
                                        .apenasEnderecosPublicos = true};
 
-    // `_URL` gets "http://" in front unless it already begins with it (in any
-    // letter case). `entrega` runs only while `vida` lives.
+    // `_URL` gets "http://" in front unless it already begins with it or with
+    // "https://" (in any letter case). `entrega` runs only while `vida` lives.
     TVerificadorURL(const QString& _URL, QObject* vida, TVerificadorURL_Entrega entrega);
     ~TVerificadorURL() override;
 

@@ -6,40 +6,82 @@
 #include "linkguard/unit_VerificadorURL.h"
 #include "platform/unit_AreaTransferencia.h"
 
+#include <QTimer>
+
+namespace {
+
+// Addresses a movie asked to open whose checks run at once; one comes per
+// click or key of the user.
+constexpr qsizetype aberturasMaximas = 16;
+
+} // namespace
+
 TVigiaLinks::TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
                          QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes,
                          QObject* vida, QObject* pai)
     : QObject(pai), config_(config), areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
       listaURLsTestadas_(listaURLsTestadas), portoes_(std::move(portoes)), vida_(vida),
-      fila_([this](const QString& url) { return criarVerificador(url); }) {}
+      fila_([this](const QString& url) { return criarVerificador(url); }) {
+    fila_.aoTerminarVerificacao = [this](const QString& url) { terminarAbertura(url); };
+}
 
-// Only text copied inside the running game is looked at, and only while the
-// interface speaks the built-in Portuguese the rules are written for.
+bool TVigiaLinks::protecaoLigada() const {
+    return !portoes_.desligadoRemotamente() &&
+           config_.ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT")) ==
+               QLatin1String("PT") &&
+           config_.ReadBool(Constantes::secao, Chave::ativarVerificadorLinks, true);
+}
+
+// Only text copied inside the running game is looked at.
 void TVigiaLinks::areaTransferenciaMudou() {
-    if (portoes_.desligadoRemotamente())
+    if (!protecaoLigada() || !portoes_.jogoComFoco())
         return;
-    if (config_.ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT")) != QLatin1String("PT"))
+    const TOlhar olhado = olhar(TRegrasLinks::aparar(areaTransferencia_.lerTexto()));
+    if (olhado.enderecoRuim || olhado.aVerificar.isEmpty() ||
+        listaURLsTestadas_.contains(olhado.aVerificar, Qt::CaseInsensitive))
         return;
-    if (!config_.ReadBool(Constantes::secao, Chave::ativarVerificadorLinks, true))
-        return;
-    if (!portoes_.jogoComFoco())
-        return;
-    const QString texto = TRegrasLinks::aparar(areaTransferencia_.lerTexto());
+    Q_EMIT verificacaoPedida(olhado.aVerificar);
+}
+
+TVigiaLinks::TOlhar TVigiaLinks::olhar(const QString& texto) {
+    TOlhar olhado;
     TOrcamento orcamentoBusca = TOrcamento::deBuscaEndereco();
     const QString endereco = TRegrasLinks::buscarEndereco(texto, orcamentoBusca);
     TOrcamento orcamento = TOrcamento::deJulgamento();
-    if (!endereco.isEmpty() && julgar(endereco, endereco, QString(), orcamento))
+    olhado.enderecoRuim = !endereco.isEmpty() && julgar(endereco, endereco, QString(), orcamento);
+    if (olhado.enderecoRuim)
+        return olhado;
+    const QString canonico = olharCanonico(texto, endereco, orcamento, olhado.canonicoRuim);
+    olhado.aVerificar = endereco.isEmpty() ? canonico : endereco;
+    return olhado;
+}
+
+// The address the movie gave is the one checked and opened; the rules see it
+// as they see it copied.
+void TVigiaLinks::julgarLinkDoFilme(const QString& url) {
+    const TOlhar olhado = olhar(url);
+    if (olhado.enderecoRuim || olhado.canonicoRuim || aberturas_.size() >= aberturasMaximas)
         return;
-    const QString canonico = olharCanonico(texto, endereco, orcamento);
-    const QString aVerificar = endereco.isEmpty() ? canonico : endereco;
-    if (aVerificar.isEmpty() || listaURLsTestadas_.contains(aVerificar, Qt::CaseInsensitive))
+    aberturas_.append({url});
+    fila_.pedir(url);
+    QTimer::singleShot(esperaAbertura, this, [this, url] { terminarAbertura(url); });
+}
+
+void TVigiaLinks::terminarAbertura(const QString& url) {
+    const auto abertura = std::find_if(aberturas_.cbegin(), aberturas_.cend(),
+                                       [&url](const TAbertura& a) { return a.url == url; });
+    if (abertura == aberturas_.cend())
         return;
-    Q_EMIT verificacaoPedida(aVerificar);
+    const bool ruim = abertura->ruim;
+    aberturas_.erase(abertura);
+    if (!ruim)
+        Q_EMIT linkLiberado(url);
 }
 
 // A bad canonical address is announced as itself, which shows the player
 // the site the disguise stands for.
-QString TVigiaLinks::olharCanonico(const QString& texto, const QString& endereco, TOrcamento& orcamento) {
+QString TVigiaLinks::olharCanonico(const QString& texto, const QString& endereco, TOrcamento& orcamento,
+                                   bool& ruim) {
     const QString canonico = TRegrasLinks::buscarEnderecoCanonico(texto, orcamento);
     if (canonico.isEmpty() || canonico == endereco)
         return canonico;
@@ -47,6 +89,7 @@ QString TVigiaLinks::olharCanonico(const QString& texto, const QString& endereco
     if (regras().julgarNaLista(url, orcamento) != TRegrasLinks::TVeredito::siteRuim)
         return canonico;
     Q_EMIT linkRuim(url, url, TRegrasLinks::TVeredito::siteRuim);
+    ruim = true;
     return QString();
 }
 
@@ -86,8 +129,11 @@ void TVigiaLinks::iniciarVerificador(const QString& url) {
 
 TTrabalhador* TVigiaLinks::criarVerificador(const QString& url) {
     return new TVerificadorURL(
-        url, vida_, [this](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
+        url, vida_, [this, url](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
             listaURLsTestadas_.append(urlFinal);
-            verificarBadURL(urlFinal, urlOriginal, titulo);
+            if (!verificarBadURL(urlFinal, urlOriginal, titulo))
+                return;
+            for (TAbertura& abertura : aberturas_)
+                abertura.ruim |= abertura.url == url;
         });
 }

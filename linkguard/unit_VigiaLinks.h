@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 
 class TAreaTransferencia;
@@ -41,8 +42,20 @@ public:
                 QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes, QObject* vida,
                 QObject* pai);
 
+    // How long an address a movie asked to open waits for its check at most.
+    static inline std::chrono::milliseconds esperaAbertura{10'000};
+
     // The clipboard's content changed.
     void areaTransferenciaMudou();
+    // Whether links are judged at all: the definitions document has not
+    // switched the watcher off, the interface speaks the built-in Portuguese
+    // the rules are written for, and the user has not switched it off.
+    bool protecaoLigada() const;
+    // A web address a movie asks to open, judged as a copied text is (a bad
+    // one announced and never let through), then followed by a verifier: let
+    // through (`linkLiberado`) once the check ends without a bad verdict (a
+    // failed fetch is not bad), or `esperaAbertura` after it was asked.
+    void julgarLinkDoFilme(const QString& url);
     // Judges `url`, reached from `urlOriginal` (both get "http://" in front
     // unless they begin with it), on a page titled `titulo` (empty when
     // unknown). True, with the link announced, when it is bad.
@@ -61,13 +74,30 @@ Q_SIGNALS:
     void linkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
     // A copied address not found bad and not reached before is to be followed.
     void verificacaoPedida(const QString& url);
+    // An address a movie asked to open may be opened.
+    void linkLiberado(const QString& url);
 
 private:
+    // An address a movie asked to open, while its check runs.
+    struct TAbertura {
+        QString url;
+        bool ruim = false;
+    };
+
+    // Both looks at a copied text: the address to follow (empty when there
+    // is none), and whether either look found an address bad (announced).
+    struct TOlhar {
+        QString aVerificar;
+        bool enderecoRuim = false;
+        bool canonicoRuim = false;
+    };
+    TOlhar olhar(const QString& texto);
+    void terminarAbertura(const QString& url);
     bool julgar(QString url, QString urlOriginal, const QString& titulo, TOrcamento& orcamento);
     // The second look at the copied `texto`, whose first look found
     // `endereco` (empty when none): the canonical copy's address, or empty
-    // when it is bad (announced) or there is none.
-    QString olharCanonico(const QString& texto, const QString& endereco, TOrcamento& orcamento);
+    // when it is bad (announced, `ruim` set) or there is none.
+    QString olharCanonico(const QString& texto, const QString& endereco, TOrcamento& orcamento, bool& ruim);
     const TRegrasLinks& regras();
     TTrabalhador* criarVerificador(const QString& url);
 
@@ -80,4 +110,5 @@ private:
     // The compiled form of `listaBadURLs_`.
     TRegrasLinks regras_;
     TFilaVerificacoes fila_;
+    QList<TAbertura> aberturas_;
 };

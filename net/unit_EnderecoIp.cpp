@@ -106,6 +106,18 @@ std::optional<TEnderecoIp> TEnderecoIp::deTexto(const QString& texto) {
     return std::nullopt;
 }
 
+bool TEnderecoIp::hostInterno(const QString& host) {
+    QString nome = host.toLower();
+    if (nome.endsWith(QLatin1Char('.')))
+        nome.chop(1);
+    if (nome == QLatin1String("localhost") || nome.endsWith(QLatin1String(".localhost")))
+        return true;
+    if (nome.startsWith(QLatin1Char('[')) && nome.endsWith(QLatin1Char(']')))
+        nome = nome.mid(1, nome.size() - 2);
+    const std::optional<TEnderecoIp> ip = deTexto(nome);
+    return ip && !ip->ehPublico();
+}
+
 QString TEnderecoIp::texto() const {
     char texto[INET6_ADDRSTRLEN] = {};
     inet_ntop(ipv4_ ? AF_INET : AF_INET6, bytes_.data(), texto, sizeof texto);

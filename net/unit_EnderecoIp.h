@@ -16,6 +16,11 @@ public:
     static std::optional<TEnderecoIp> deSocket(const sockaddr* endereco, socklen_t tamanho);
     // From numeric text ("192.0.2.1", "2001:db8::1"); none when it is not one.
     static std::optional<TEnderecoIp> deTexto(const QString& texto);
+    // Whether a host, as a browser writes it in a URL (IPv4 in dotted
+    // decimal, IPv6 with or without brackets), names by itself this machine or
+    // its networks: an address that is not public, "localhost" or a name
+    // under it. A name that resolves there is not known from its text.
+    static bool hostInterno(const QString& host);
 
     bool ehIpv4() const { return ipv4_; }
     // The numeric text of the address.

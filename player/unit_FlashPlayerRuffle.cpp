@@ -1,5 +1,6 @@
 #include "player/unit_FlashPlayerRuffle.h"
 
+#include "net/unit_EnderecoIp.h"
 #include "player/unit_PaginaRuffle.h"
 #include "player/unit_PonteSockets.h"
 
@@ -270,9 +271,12 @@ bool TFlashPlayerRuffle::eventFilter(QObject* objeto, QEvent* evento) {
     return false;
 }
 
+// Never an address of the user's own machine or network: the movie must not
+// reach it through the user's browser either.
 void TFlashPlayerRuffle::aberturaPedida(const QUrl& url) {
     const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
-    if (!web || url.host().isEmpty() || !acaoUsuario_.isValid() || acaoUsuario_.elapsed() > validadeAcao)
+    if (!web || url.host().isEmpty() || TEnderecoIp::hostInterno(url.host()) || !acaoUsuario_.isValid() ||
+        acaoUsuario_.elapsed() > validadeAcao)
         return;
     acaoUsuario_.invalidate();
     pedirAbertura(url.toString(QUrl::FullyEncoded));

@@ -16,6 +16,11 @@ estatico.swf is a still picture: one frame, its stage filled with one colour
 (COR_ESTATICO), a line of text, no script running after its first frame. The
 benchmarks measure what playing it costs and when its first frame shows.
 
+link.swf opens a web address: it loads "link.txt" beside it (alvo=<address>
+&janela=<target>&modo=<clique or tempo>) and traces "Ready"; then it opens
+the address in the target with getURL at every mouse press, or, with modo
+tempo, every 100 ms on its own, tracing "Opened <count>" each time.
+
 contador.swf counts on a timer: every 100 ms it adds one and calls its page
 with "tique" and the count; every fifth count it also fetches the address
 given as "pulso" in its query (when there is one) with "?n=<count>". A game
@@ -51,6 +56,7 @@ CALL_METHOD = 0x52
 PUSH = 0x96
 DEFINE_FUNCTION = 0x9B
 IF = 0x9D
+GET_URL2 = 0x9A
 
 PEDIDO_ENDERECO = "window.location.href.toString"
 PEDIDO_IDENTIDADE = "function(){return navigator.appVersion+'-'+navigator.appName;}"
@@ -281,6 +287,49 @@ def roteiro_contador():
     )
 
 
+def roteiro_link():
+    raiz = var("_root")
+    abrir = funcao(
+        [],
+        membro(raiz, "alvo")
+        + membro(raiz, "janela")
+        + acao(GET_URL2, bytes([0]))
+        + atribuir("n", var("n") + acao(INCREMENT))
+        + push("Opened ")
+        + var("n")
+        + acao(ADD2)
+        + acao(TRACE),
+        nome="abrir",
+    )
+    esse = var("this")
+    ao_carregar = funcao(
+        ["ok"],
+        atribuir_membro(raiz, "alvo", membro(esse, "alvo"))
+        + atribuir_membro(raiz, "janela", membro(esse, "janela"))
+        + se(
+            membro(esse, "modo") + push("tempo") + acao(EQUALS2),
+            descartar(chamar_funcao("setInterval", var("abrir"), 100)),
+        )
+        + push("Ready")
+        + acao(TRACE),
+    )
+    return b"".join(
+        [
+            acao(STOP),
+            retangulo_cheio(0x203040),
+            atribuir("n", 0),
+            abrir,
+            atribuir("rato", nova_instancia("Object")),
+            atribuir_membro(var("rato"), "onMouseDown", var("abrir")),
+            descartar(chamar_metodo(var("Mouse"), "addListener", var("rato"))),
+            atribuir("leitor", nova_instancia("LoadVars")),
+            atribuir_membro(var("leitor"), "onLoad", ao_carregar),
+            descartar(chamar_metodo(var("leitor"), "load", "link.txt")),
+            bytes([0]),
+        ]
+    )
+
+
 def etiqueta(codigo, dados):
     if len(dados) < 0x3F:
         return struct.pack("<H", (codigo << 6) | len(dados)) + dados
@@ -314,6 +363,7 @@ def main():
         ("leitura.swf", filme(roteiro_leitura())),
         ("estatico.swf", filme(roteiro_estatico(), fundo=COR_ESTATICO)),
         ("contador.swf", filme(roteiro_contador())),
+        ("link.swf", filme(roteiro_link())),
     )
     for nome, bytes_filme in filmes:
         destino = pasta / nome

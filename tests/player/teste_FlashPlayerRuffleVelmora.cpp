@@ -1,4 +1,6 @@
 #include "games/unit_frameVelmora.h"
+#include "linkguard/unit_VigiaLinks.h"
+#include "linkguard/unit_frameProtetor.h"
 #include "tests/games/unit_AmbienteJogos.h"
 #include "tests/player/unit_AmbienteRuffle.h"
 
@@ -94,4 +96,69 @@ TEST_F(VelmoraRuffleInalcancavel, TheScreenStillShowsWithAStageSayingTheMovieCou
     EXPECT_TRUE(estagio->text().startsWith(QStringLiteral(
         "O filme em http://127.0.0.1:9/VelmoraChargeur.swf?salon=*QL6 vanilla não pôde ser carregado")))
         << estagio->text().toStdString();
+}
+
+// The Velmora movie opens web addresses (link.swf, told where by link.txt).
+class VelmoraRuffleLinks : public VelmoraRuffle {
+protected:
+    void SetUp() override {
+        VelmoraRuffle::SetUp();
+        servidor.rota("/VelmoraChargeur.swf",
+                      TRespostaLocal{200, lerFilme("link.swf"), "application/x-shockwave-flash"});
+    }
+
+    // Opens Velmora on a movie that opens `alvo` in `janela` on a click or on its timer.
+    TFlashPlayer* abrirComLink(const QString& alvo, const QString& janela, const char* modo) {
+        servidor.rota("/link.txt", TRespostaLocal{200,
+                                                  "alvo=" + QUrl::toPercentEncoding(alvo) +
+                                                      "&janela=" + janela.toUtf8() + "&modo=" + modo,
+                                                  "text/plain"});
+        TFlashPlayer* player = abrirVelmora();
+        EXPECT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Ready")); }));
+        EXPECT_TRUE(focar(player));
+        return player;
+    }
+    static void clicar() {
+        QTest::mouseClick(QApplication::focusWidget(), Qt::LeftButton, {}, QPoint(400, 300));
+    }
+    bool avisoVisivel() const { return principal->frameProtetor()->isVisible(); }
+};
+
+// A good address opens in the desktop's browser once its check has ended (a
+// host that cannot be fetched is not bad), whether the movie names a window
+// of its own or its page; one click opens it once.
+TEST_F(VelmoraRuffleLinks, AClickOpensTheMoviesLinkInTheBrowserAfterItsCheck) {
+    for (const QString& janela : {QStringLiteral("_blank"), QString()}) {
+        SCOPED_TRACE(janela.toStdString());
+        const QString alvo = QStringLiteral("http://jogo-bom.example/noticias%1").arg(janela);
+        abrirComLink(alvo, janela, "clique");
+        const qsizetype antes = teste.shell->abertos.size();
+        clicar();
+        ASSERT_TRUE(esperar([&] { return teste.shell->abertos.size() > antes; }));
+        EXPECT_EQ(teste.shell->abertos.last(), alvo);
+        ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Opened 1")); }));
+        EXPECT_EQ(teste.shell->abertos.size(), antes + 1);
+        EXPECT_FALSE(avisoVisivel());
+        EXPECT_EQ(principal->frameVelmora->Flash->Movie(),
+                  servidor.url("/VelmoraChargeur.swf?salon=*QL6 vanilla"))
+            << "the page never leaves its game";
+        rastros.clear();
+        principal->fecharVelmora();
+    }
+}
+
+TEST_F(VelmoraRuffleLinks, AKeywordLinkShowsTheWarningAndOpensNothing) {
+    abrirComLink(QStringLiteral("http://morangos-free-gratis.com/"), QStringLiteral("_blank"), "clique");
+    clicar();
+    ASSERT_TRUE(esperar([&] { return avisoVisivel(); }));
+    ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Opened 1")); }));
+    EXPECT_TRUE(teste.shell->abertos.isEmpty());
+}
+
+// With no click or key of the user, nothing the movie opens reaches anything.
+TEST_F(VelmoraRuffleLinks, AMovieOpeningLinksOnItsOwnOpensNothing) {
+    abrirComLink(QStringLiteral("http://jogo-bom.example/"), QStringLiteral("_blank"), "tempo");
+    ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Opened 10")); }));
+    EXPECT_TRUE(teste.shell->abertos.isEmpty());
+    EXPECT_EQ(principal->vigiaLinks->filaVerificacoes().emCurso(), 0);
 }

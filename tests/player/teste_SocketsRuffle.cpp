@@ -150,3 +150,26 @@ TEST_F(SocketsRuffle, TheEnginesSocketMoviesHoldTheirConversationsThroughTheBrid
         delete player;
     }
 }
+
+// A movie connecting to a server it was not given: the server, found within
+// reach, is told and the movie restarted once, and its next attempt connects.
+TEST_F(SocketsRuffle, AServerAMovieAsksForIsTakenAndTheMovieRestartedOnceToReachIt) {
+    TServidorJogo jogo(false, portaFilmes);
+    const QString nome = QStringLiteral("avm1_xml_socket");
+    TConversa conversa(lerFixture(nome + QStringLiteral("/socket.json")));
+    jogo.aoConectar = [&](QTcpSocket* socket) { conversa.seguir(socket); };
+    TFlashPlayerRuffle* player = criarPlayer();
+    QList<TServidorSocket> aprendidos;
+    player->OnServidorSocket = [&](const TServidorSocket& servidor) { aprendidos.append(servidor); };
+    player->setMovie(urlFixture(nome));
+
+    ASSERT_TRUE(esperar([&] { return conversa.concluida() && rastros.contains(QStringLiteral("closed")); }));
+    EXPECT_EQ(aprendidos, QList<TServidorSocket>({{QStringLiteral("localhost"), portaFilmes}}));
+    EXPECT_EQ(jogo.conexoesJogo().size(), 1);
+    // The first start failed at once, the second connected.
+    EXPECT_EQ(rastros.count(QStringLiteral("connected status:")), 2);
+    EXPECT_EQ(rastros.mid(rastros.lastIndexOf(QStringLiteral("connected status:")), 2),
+              QStringList({QStringLiteral("connected status:"), QStringLiteral("true")}));
+    EXPECT_EQ(estados, QList<int>({0, 4, 0, 4}));
+    EXPECT_EQ(politica.pedidosPolitica(), 1);
+}

@@ -94,6 +94,7 @@ public:
     int quality = -1;
     QStringList movies;    // every address given to Movie, in order
     QList<int> qualidades; // every Quality set, in order
+    QList<TServidorSocket> servidores;
 
     QString BGColor() const override { return bgColor; }
     void setBGColor(const QString& rrggbb) override { bgColor = rrggbb; }
@@ -109,9 +110,15 @@ public:
         qualidades.append(qualidade);
     }
 
+    void setServidoresSocket(const QList<TServidorSocket>& lista) override { servidores = lista; }
+
     // One external call of the movie, answered by the screen (or not).
     std::optional<QString> chamar(const QString& request) { return chamarExterno(request); }
     void mudarEstado(int estado) { informarEstado(estado); }
+    // The movie reached a server it was not given.
+    void descobrir(const TServidorSocket& servidor) { informarServidorSocket(servidor); }
+    // The user clicked in the movie, which asks to open `url`.
+    void abrirEndereco(const QString& url) { pedirAbertura(url); }
 };
 
 // Makes recording players and keeps every one it made (empty once destroyed).
