@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -196,7 +197,8 @@ void TframeConfig::init() {
 }
 
 // A box whose state changes here writes its new value through its handler;
-// setting a box to the state it already has writes nothing.
+// setting a box to the state it already has writes nothing. The link-check
+// box only shows its setting and never writes here.
 void TframeConfig::mostrarConfigs() {
     const TArquivoConfig& config = contexto_.config;
     const QString& secao = Constantes::secao;
@@ -205,16 +207,19 @@ void TframeConfig::mostrarConfigs() {
     selecionar(selectIdioma, config.ReadInteger(secao, Chave::idIdioma, 0));
 
     checkNoOffset->setChecked(config.ReadBool(secao, Chave::noOffset, false));
-    checkVLinks->setChecked(config.ReadBool(secao, Chave::ativarVerificadorLinks, true));
     checkSala->setChecked(config.ReadBool(secao, Chave::salaQL6, true));
     checkMenuCtx->setChecked(config.ReadBool(secao, Chave::menuCtx, false));
     checkAnim->setChecked(config.ReadBool(secao, Chave::usarAnim, true));
 
-    // Link checking works with the Portuguese table only; the language code is compared as stored.
+    // Link checking works with the Portuguese table only; the language code is
+    // compared as stored. In another language the box shows it off without
+    // storing that: the user's choice is back with Portuguese.
     const bool portugues =
         config.ReadString(secao, Chave::idioma, QStringLiteral("PT")) == QLatin1String("PT");
-    if (!portugues)
-        checkVLinks->setChecked(false);
+    {
+        const QSignalBlocker semGravar(checkVLinks);
+        checkVLinks->setChecked(portugues && config.ReadBool(secao, Chave::ativarVerificadorLinks, true));
+    }
     checkVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setText(
@@ -287,12 +292,13 @@ void TframeConfig::recuperarIdioma(const EErro& erro) {
 }
 
 // Declining the terms ends the program at once, without the close question.
+// Only the explicit No declines: Esc or closing the box changes nothing.
 void TframeConfig::textoContratoClick() {
     QString termos;
     for (const QString& linha : Texto::linhas(Recursos::ler(QStringLiteral("LICENCA"))))
         termos += linha + Texto::quebraLinha;
     const QString pergunta = contexto_.idioma.get(QStringLiteral("Principal.licença"), {termos});
-    if (!contexto_.servicos.mensagens->perguntar(pergunta))
+    if (contexto_.servicos.mensagens->perguntarOuFechar(pergunta) == TCaixasMensagem::TResposta::nao)
         Q_EMIT encerramentoPedido();
 }
 
