@@ -7,6 +7,7 @@
 
 class QFrame;
 class QLabel;
+class QPainter;
 class QPlainTextEdit;
 class QWidget;
 class TPainel;
@@ -27,6 +28,8 @@ QImage imagem(const QString& recurso);
 QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso);
 // A horizontal separator line of the given height.
 QFrame* criarLinha(QWidget* pai, const char* nome, int altura);
+// The ring that shows which control holds the keyboard focus, inside `area`.
+void pintarFoco(QPainter& pintor, const QRect& area);
 // Replaces a memo's text; the language files' CR LF line ends become its own line breaks.
 void escreverMemo(QPlainTextEdit* memo, QString texto);
 // The height at which a memo `largura` pixels wide shows its whole text,
