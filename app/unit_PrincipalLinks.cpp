@@ -42,7 +42,7 @@ void TPrincipal::iniciarVerificador(const QString& url) {
 // brings it there once the warning is up; keywords leave it be.
 void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
                                 TRegrasLinks::TVeredito veredito) {
-    frameProtetor()->mostrarAviso(url, urlOriginal);
+    frameProtetor()->mostrarAviso(url, urlOriginal, veredito);
     if (veredito == TRegrasLinks::TVeredito::titulo)
         trazerParaPrimeiroPlano();
     mostrarProtetor();

@@ -14,6 +14,10 @@ class TPainel;
 
 // Building blocks the screens share.
 namespace Componentes {
+// The grey of secondary texts (notes, addresses, the terms' link): 6.5:1 and
+// more on the screens' whites and light greys.
+inline const QColor cinzaTexto(0x59, 0x59, 0x59);
+
 QFont fonteSegoe(int pixels, bool negrito = false);
 void pintarFundo(QWidget* widget, const QColor& cor);
 // A screen's white title bar, 68 pixels high.

@@ -84,6 +84,7 @@ public:
     std::function<void()> receptor;
     void aoMudar(std::function<void()> r) override { receptor = std::move(r); }
     QString lerTexto() override;
+    void limpar() override { copiar(QString()); }
     // Puts text on the clipboard and notifies, as a copy would.
     void copiar(const QString& novo) {
         texto = novo;
