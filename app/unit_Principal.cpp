@@ -17,6 +17,7 @@
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_TeclaAcionar.h"
 #include "ui/unit_TradutorIdioma.h"
 
 #include <QApplication>
@@ -105,6 +106,7 @@ void TPrincipal::criarComponentes() {
 
     criarHome();
     ligarTiles();
+    ordenarTeclado();
 
     timerOcultarHome = criarTimer(this, "timerOcultarHome", 1);
     timerMostrarHome = criarTimer(this, "timerMostrarHome", 1);
@@ -154,6 +156,7 @@ void TPrincipal::criarHome() {
     btnConfig->setFont(Componentes::fonteSegoe(13));
     btnConfig->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QStringLiteral("ENGRENAGEM24")))));
     btnConfig->setIconSize(QSize(24, 24));
+    TTeclaAcionar::instalar(btnConfig);
     Conexao::protegida(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
     textoVersao = new QPlainTextEdit(painelHome);
@@ -161,6 +164,7 @@ void TPrincipal::criarHome() {
     textoVersao->setReadOnly(true);
     textoVersao->setFrameShape(QFrame::NoFrame);
     textoVersao->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    textoVersao->setTabChangesFocus(true);
     QFont fonteVersao = Componentes::fonteSegoe(12);
     fonteVersao.setItalic(true);
     textoVersao->setFont(fonteVersao);
@@ -184,6 +188,7 @@ void TPrincipal::criarHome() {
         botao->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         botao->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QLatin1String(icone)))));
         botao->setIconSize(QSize(40, 40));
+        TTeclaAcionar::instalar(botao);
         return botao;
     };
     btnKestrum = criarBotaoLink("btnKestrum", QStringLiteral("Kestrum"), "EMBLEMA");
@@ -247,6 +252,7 @@ void TPrincipal::FormCreate() {
     idioma->add(btnConfig, QStringLiteral("Caption"));
     iniciarInterface();
     idioma->aplicarIdioma();
+    nomearAcessiveisHome();
     Componentes::escreverMemo(textoVersao,
                               textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"),
                                                      {Constantes::versaoTexto})));
@@ -323,9 +329,11 @@ void TPrincipal::prepararTelaOculta(TFrame* tela) {
 
 // What the program's own screens ask for.
 void TPrincipal::ligarTelaOculta(TframeProtetor* tela) {
+    // The game has the keyboard back at once, while the warning slides away.
     Conexao::protegida(tela, &TframeProtetor::voltarPedido, this, [this] {
         painelJogo->show();
         ocultarQuillet(painelJogo);
+        focarJogoEmVista();
     });
 }
 
@@ -417,10 +425,12 @@ void TPrincipal::timerMostrarHomeTimer() {
     painelHome->setAlinhado(true);
     painelJogo->hide();
     executarAcaoPendente();
+    focarEmFrente();
 }
 
 void TPrincipal::ocultarHome(QWidget* entaoMostrar) {
     concluirTransicaoEmCurso();
+    guardarFocoHome();
     painelHome->setAlinhado(false);
     painelHome->setGeometry(0, 0, width(), height());
     entaoMostrar->show();
@@ -447,6 +457,7 @@ void TPrincipal::timerOcultarHomeTimer() {
 
 void TPrincipal::mostrarQuillet() {
     concluirTransicaoEmCurso();
+    guardarFocoHome();
     painelQuillet->setAlinhado(false);
     painelQuillet->setGeometry(width(), 0, width(), height());
     painelQuillet->raise();
@@ -467,6 +478,7 @@ void TPrincipal::timermostrarQuilletTimer() {
     painelJogo->hide();
     painelHome->hide();
     executarAcaoPendente();
+    focarEmFrente();
 }
 
 void TPrincipal::ocultarQuillet(QWidget* entaoMostrar) {
@@ -491,6 +503,7 @@ void TPrincipal::timerOcultarQuilletTimer() {
     if (frameConfig_)
         frameConfig_->hide();
     executarAcaoPendente();
+    focarEmFrente();
 }
 
 // ---------------------------------------------------------------------------
@@ -540,6 +553,13 @@ void TPrincipal::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
+// Qt's translators are installed again at every load of a language.
+void TPrincipal::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    if (evento->type() == QEvent::LanguageChange && idioma)
+        nomearAcessiveisHome();
+}
+
 bool TPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == painelHome && evento->type() == QEvent::Resize) {
         alinharComponentesHome();
@@ -549,5 +569,7 @@ bool TPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == painelQuillet && (evento->type() == QEvent::Show || evento->type() == QEvent::Hide ||
                                     evento->type() == QEvent::ZOrderChange))
         atualizarCoberturaJogos();
+    if (teclaParaTelaCoberta(objeto, evento))
+        return true;
     return ApplicationEvents1Message(objeto, evento);
 }

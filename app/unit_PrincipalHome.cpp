@@ -3,8 +3,10 @@
 
 #include "core/unit_Conexao.h"
 #include "settings/unit_frameConfig.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_PapelAcessivel.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -115,13 +117,28 @@ void TPrincipal::AnimLogoTimer() {
 }
 
 void TPrincipal::ligarTiles() {
-    ligarTile(logoVelmora, 0, {this, &TPrincipal::abrirVelmora});
-    ligarTile(logoKraddle, 1, {this, &TPrincipal::abrirKraddle});
-    ligarTile(logoGumbrel, 2, {this, &TPrincipal::abrirGumbrel});
-    ligarTile(logoLurrow, 3, {this, &TPrincipal::abrirLurrow});
+    int indice = 0;
+    for (TImagem* imagem : {logoVelmora, logoKraddle, logoGumbrel, logoLurrow})
+        ligarTile(imagem, indice++);
 }
 
-void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo) {
+TOcultarHomeCallback TPrincipal::aberturaJogo(int indiceTile) {
+    switch (indiceTile) {
+    case 0:
+        return {this, &TPrincipal::abrirVelmora};
+    case 1:
+        return {this, &TPrincipal::abrirKraddle};
+    case 2:
+        return {this, &TPrincipal::abrirGumbrel};
+    default:
+        return {this, &TPrincipal::abrirLurrow};
+    }
+}
+
+void TPrincipal::ligarTile(TImagem* imagem, int indice) {
+    // A tile is a button to the keyboard and to assistive technology.
+    imagem->setFocusPolicy(Qt::StrongFocus);
+    TPapelAcessivel::definir(imagem, QAccessible::Button, "Click");
     Conexao::protegida(imagem, &TImagem::MouseEnter, this,
                        [this, imagem] { iniciarFade(imagem, estadoEscurecendo, AnimLogo); });
     Conexao::protegida(imagem, &TImagem::MouseLeave, this,
@@ -132,11 +149,36 @@ void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallba
     };
     Conexao::protegida(imagem, &TImagem::MouseDown, this, [colorir] { colorir(corPressionada); });
     Conexao::protegida(imagem, &TImagem::MouseUp, this, [colorir] { colorir(corHover); });
-    Conexao::protegida(imagem, &TImagem::Click, this, [this, indice, abrirJogo] {
-        callbackOcultarHome = abrirJogo;
-        mostrarJogoExistente(indice);
-        ocultarHome(painelJogo);
-    });
+    Conexao::protegida(imagem, &TImagem::Click, this, [this, indice] { abrirJogo(indice); });
+}
+
+void TPrincipal::abrirJogo(int indiceTile) {
+    callbackOcultarHome = aberturaJogo(indiceTile);
+    mostrarJogoExistente(indiceTile);
+    ocultarHome(painelJogo);
+}
+
+void TPrincipal::nomearAcessiveisHome() {
+    static const std::array<QString, 4> nomes{QStringLiteral("Velmora"), QStringLiteral("Kraddle"),
+                                              QStringLiteral("Gumbrel"), QStringLiteral("Lurrow")};
+    int indice = 0;
+    for (TImagem* imagem : {logoVelmora, logoKraddle, logoGumbrel, logoLurrow}) {
+        const QString& nome = nomes.at(indice++);
+        imagem->setAccessibleName(nome);
+        imagem->setAccessibleDescription(idioma->get(QStringLiteral("Principal.abrirJogo"), {nome}));
+    }
+    btnKestrum->setAccessibleDescription(
+        idioma->get(QStringLiteral("Principal.abrirNoNavegador"), {btnKestrum->text()}));
+    btnYouTube->setAccessibleDescription(
+        idioma->get(QStringLiteral("Principal.abrirNoNavegador"), {btnYouTube->text()}));
+    textoVersao->setAccessibleName(idioma->get(QStringLiteral("Principal.sobre")));
+}
+
+void TPrincipal::ordenarTeclado() {
+    const std::array<QWidget*, 8> ordem{logoVelmora, logoKraddle, btnKestrum, btnConfig,
+                                        btnYouTube,  logoGumbrel, logoLurrow, textoVersao};
+    for (std::size_t i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
 }
 
 void TPrincipal::btnConfigClick() {

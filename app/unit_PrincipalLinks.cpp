@@ -55,12 +55,14 @@ void TPrincipal::trazerParaPrimeiroPlano() {
     activateWindow();
 }
 
-// The warning covers everything at once, without a slide. A slide still
-// running is finished first, so that it cannot move the panel afterwards.
+// The warning covers everything at once, without a slide, and takes the
+// keyboard. A slide still running is finished first, so that it cannot move
+// the panel afterwards.
 void TPrincipal::mostrarProtetor() {
     concluirTransicaoEmCurso();
     painelQuillet->setAlinhado(true);
     painelQuillet->raise();
     frameProtetor()->show();
     painelQuillet->show();
+    focarEmFrente();
 }

@@ -12,10 +12,13 @@
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_PapelAcessivel.h"
+#include "ui/unit_TeclaAcionar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -74,11 +77,16 @@ TframeVelmora::TframeVelmora(TContextoTela contexto, const TJanelaJogos& janela,
     criarConteudo();
     criarCabecalho();
     criarPainelDesempenho();
+    // The header's controls from left to right.
+    setTabOrder(btnVoltar, Image3);
+    setTabOrder(Image3, btnDesempenho);
+    setTabOrder(btnDesempenho, btnFechar);
 }
 
 void TframeVelmora::criarConteudo() {
     C = new QScrollArea(this);
     C->setObjectName(QStringLiteral("C"));
+    C->setFocusPolicy(Qt::NoFocus);
     C->setFrameShape(QFrame::NoFrame);
     C->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     C->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -103,6 +111,8 @@ void TframeVelmora::criarCabecalho() {
     Image3->setGeometry(btnVoltar->geometry().right() + 4, btnVoltar->y(), 18, 24);
     Image3->setCursor(Qt::PointingHandCursor);
     Image3->bitmap = iconeExpandir();
+    Image3->setFocusPolicy(Qt::StrongFocus);
+    TPapelAcessivel::definir(Image3, QAccessible::Button, "Click");
     Conexao::protegida(Image3, &TImagem::Click, this, &TframeVelmora::Image3Click);
 
     btnDesempenho = new QPushButton(QStringLiteral("Ajustar desempenho"), Cabecalho);
@@ -114,6 +124,7 @@ void TframeVelmora::criarCabecalho() {
     QPalette paleta = btnDesempenho->palette();
     paleta.setColor(QPalette::ButtonText, corDesempenho);
     btnDesempenho->setPalette(paleta);
+    TTeclaAcionar::instalar(btnDesempenho);
     Conexao::protegida(btnDesempenho, &QPushButton::clicked, this, &TframeVelmora::btnDesempenhoClick);
 }
 
@@ -155,6 +166,10 @@ void TframeVelmora::criarPainelDesempenho() {
     btnFechar2 = new QPushButton(QStringLiteral("Fechar"), painelDesempenho);
     btnFechar2->setObjectName(QStringLiteral("btnFechar2"));
     btnFechar2->setGeometry(184, 280, 83, 25);
+    TTeclaAcionar::instalar(btnFechar2);
+    // Each list is named by its label.
+    textoRender->setBuddy(opcoesRender);
+    textoQualidade->setBuddy(opcoesQualidade);
 
     // Items chosen from the program do not count as changes; a changed check box does.
     Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeVelmora::opcoesRenderChange);
@@ -164,12 +179,13 @@ void TframeVelmora::criarPainelDesempenho() {
 }
 
 void TframeVelmora::iniciar() {
-    criarFlash(areaC);
+    criarFlash(areaC, QStringLiteral("Velmora"));
     registrarTextos();
     Flash->setMovie(contexto_.servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
                     sufixoSala());
     Flash->setScale(QStringLiteral("noScale"));
     mostrarConfigs();
+    nomearAcessiveis();
 }
 
 // Every screen registers its texts and takes the current language, so a
@@ -287,14 +303,35 @@ void TframeVelmora::btnFecharClick() {
     confirmarFechar(contexto_.idioma.get(QStringLiteral("frameVelmora.confirmarFechar")));
 }
 
+// The panel opened takes the keyboard; closed, it gives it back to the game.
 void TframeVelmora::btnDesempenhoClick() {
-    painelDesempenho->setVisible(painelDesempenho->isHidden());
+    const bool abrir = painelDesempenho->isHidden();
+    if (!abrir && temFoco(painelDesempenho) && Flash)
+        Flash->SetFocus();
+    painelDesempenho->setVisible(abrir);
     painelDesempenho->raise();
     CentralizarFrameJogo();
+    if (abrir)
+        opcoesRender->setFocus(Qt::TabFocusReason);
 }
 
 void TframeVelmora::btnFechar2Click() {
+    if (temFoco(painelDesempenho) && Flash)
+        Flash->SetFocus();
     painelDesempenho->hide();
+}
+
+bool TframeVelmora::tratarAtalho(const QKeyEvent& evento) {
+    if (evento.key() == Qt::Key_Escape && evento.modifiers() == Qt::NoModifier && temFoco(painelDesempenho)) {
+        btnFechar2Click();
+        return true;
+    }
+    return TframeJogo::tratarAtalho(evento);
+}
+
+void TframeVelmora::nomearAcessiveis() {
+    TframeJogo::nomearAcessiveis();
+    Image3->setAccessibleName(contexto_.idioma.get(QStringLiteral("frameVelmora.expandir")));
 }
 
 void TframeVelmora::opcoesRenderChange() {

@@ -41,6 +41,8 @@ public:
 
     void FlashFlashCall(const QString& request) override;
     void FrameResize() override;
+    // Esc in the performance panel closes it.
+    bool tratarAtalho(const QKeyEvent& evento) override;
     void Image3Click();
     void btnFecharClick() override;
     void btnDesempenhoClick();
@@ -51,6 +53,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void nomearAcessiveis() override;
 
 private:
     void criarConteudo();

@@ -13,13 +13,16 @@
 #include "ui/unit_Componentes.h"
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_PapelAcessivel.h"
 #include "ui/unit_RotuloClicavel.h"
+#include "ui/unit_TeclaAcionar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <functional>
@@ -88,6 +91,8 @@ TframeConfig::TframeConfig(TContextoTela contexto, QWidget* pai) : TFrame(pai), 
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    // Tab goes to its controls, and it scrolls to the one focused.
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setWidgetResizable(true);
@@ -114,6 +119,7 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     btnVoltar->setObjectName(QStringLiteral("btnVoltar"));
     btnVoltar->setGeometry(3, 23, 89, 25);
     btnVoltar->setFont(Componentes::fonteSegoe(12));
+    TTeclaAcionar::instalar(btnVoltar);
     empilhar(pilha, Panel1, {});
 
     textoContrato = new TRotuloClicavel(conteudo);
@@ -167,6 +173,11 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     selectIdioma = criarLista(conteudo, "selectIdioma", {QStringLiteral("PT"), QStringLiteral("EN")}, 0);
     empilhar(pilha, selectIdioma, {13, 3, 3, 3});
 
+    // Each list is named by its label, and the link-check box described by its text.
+    textoRender->setBuddy(opcoesRender);
+    textoQualidade->setBuddy(opcoesQualidade);
+    labelIdioma->setBuddy(selectIdioma);
+
     // Beside the performance heading, outside the stack.
     Image1 = Componentes::criarImagem(conteudo, "Image1", QStringLiteral("ENGRENAGEM32"));
     Image1->setGeometry(3, 127, 32, 32);
@@ -177,6 +188,10 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
 // lists report only a choice of the user.
 void TframeConfig::ligarEventos() {
     Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeConfig::btnVoltarClick);
+    // Esc is the back button too, wherever the focus is on the screen.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WidgetWithChildrenShortcut);
+    Conexao::protegida(esc, &QShortcut::activated, this, &TframeConfig::btnVoltarClick);
     Conexao::protegida(textoContrato, &TRotuloClicavel::Click, this, &TframeConfig::textoContratoClick);
     Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeConfig::opcoesRenderChange);
     Conexao::protegida(opcoesQualidade, &QComboBox::activated, this, &TframeConfig::opcoesQualidadeChange);
@@ -225,6 +240,8 @@ void TframeConfig::mostrarConfigs() {
     textoDescricaoVLinks->setText(
         portugues ? contexto_.idioma.get(QStringLiteral("frameConfig.textoDescricaoVLinks"))
                   : textoSoPortugues);
+    checkVLinks->setAccessibleDescription(textoDescricaoVLinks->text());
+    TPapelAcessivel::nomearPelaLegenda(btnVoltar);
 }
 
 // The main window hides the screen once it has slid out of view.
