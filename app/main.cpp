@@ -2,12 +2,12 @@
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "core/unit_PastasPrograma.h"
-#include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
 #include "platform/unit_ConfigFontes.h"
 #include "player/unit_FabricaPlayerLinux.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
+#include "ui/unit_Tema.h"
 #include "ui/unit_TradutorIdioma.h"
 
 #include <QScreen>
@@ -18,7 +18,7 @@ namespace {
 
 void selecionarTema(TAplicacao& aplicacao) {
     try {
-        aplicacao.setStyleSheet(QString::fromUtf8(Recursos::ler(QStringLiteral("TEMA_TABLET_LIGHT"))));
+        Tema::aplicar(aplicacao);
     } catch (const EErro& erro) {
         TCaixasMensagemQt().avisarErro(erro.Message());
     }

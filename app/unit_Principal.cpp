@@ -170,7 +170,7 @@ void TPrincipal::criarHome() {
     textoVersao->setFont(fonteVersao);
     QPalette paletaVersao = textoVersao->palette();
     paletaVersao.setColor(QPalette::Base, corFundoHome);
-    paletaVersao.setColor(QPalette::Text, Qt::gray);
+    paletaVersao.setColor(QPalette::Text, Componentes::cinzaTexto);
     textoVersao->setPalette(paletaVersao);
     // A new about text (an update notice) may need another height.
     connect(textoVersao->document(), &QTextDocument::contentsChanged, this, [this] {

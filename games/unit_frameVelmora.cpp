@@ -36,6 +36,8 @@ constexpr int recuoHorizontal = 600;
 
 const QColor corFilme(0x6A, 0x74, 0x95);
 const QColor corDesempenho(0x20, 0x89, 0xDF);
+// The performance button's caption, a darker shade of the same blue: 5.7:1 on white.
+const QColor corTextoDesempenho(0x16, 0x68, 0xB8);
 const QString sala = QStringLiteral("?salon=*QL6 vanilla");
 
 QLabel* criarRotulo(QWidget* pai, const char* nome, const QString& texto, const QRect& geometria) {
@@ -122,7 +124,7 @@ void TframeVelmora::criarCabecalho() {
     btnDesempenho->setFont(Componentes::fonteSegoe(12, true));
     btnDesempenho->setCursor(Qt::PointingHandCursor);
     QPalette paleta = btnDesempenho->palette();
-    paleta.setColor(QPalette::ButtonText, corDesempenho);
+    paleta.setColor(QPalette::ButtonText, corTextoDesempenho);
     btnDesempenho->setPalette(paleta);
     TTeclaAcionar::instalar(btnDesempenho);
     Conexao::protegida(btnDesempenho, &QPushButton::clicked, this, &TframeVelmora::btnDesempenhoClick);
@@ -161,7 +163,7 @@ void TframeVelmora::criarPainelDesempenho() {
     textoDInfo->setWordWrap(true);
     textoDInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette paletaInfo = textoDInfo->palette();
-    paletaInfo.setColor(QPalette::WindowText, Qt::gray);
+    paletaInfo.setColor(QPalette::WindowText, Componentes::cinzaTexto);
     textoDInfo->setPalette(paletaInfo);
     btnFechar2 = new QPushButton(QStringLiteral("Fechar"), painelDesempenho);
     btnFechar2->setObjectName(QStringLiteral("btnFechar2"));

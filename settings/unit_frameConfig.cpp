@@ -127,7 +127,7 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     textoContrato->setTextFormat(Qt::PlainText);
     textoContrato->setFont(Componentes::fonteSegoe(12));
     QPalette paletaContrato = textoContrato->palette();
-    paletaContrato.setColor(QPalette::WindowText, Qt::gray);
+    paletaContrato.setColor(QPalette::WindowText, Componentes::cinzaTexto);
     textoContrato->setPalette(paletaContrato);
     textoContrato->setCursor(Qt::PointingHandCursor);
     empilhar(pilha, textoContrato);
