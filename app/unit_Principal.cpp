@@ -38,6 +38,12 @@ namespace {
 const QColor corFundoHome(247, 247, 247);
 constexpr int passoTransicao = 52;
 constexpr int alturaTextoVersao = 39; // of the about text, at its least
+// The least client area at which the home screen's tiles, logos, buttons and
+// about text all show without overlapping (beyond the tile columns' designed
+// overlap), in both languages: 547 x 501 with the fonts of a Debian desktop
+// (across, the link buttons against the settings button; down, the tiles,
+// the middle row and the English about text), with a margin for wider fonts.
+constexpr QSize tamanhoMinimo(560, 520);
 
 QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
     auto* timer = new QTimer(dono);
@@ -81,7 +87,9 @@ std::unique_ptr<QIODevice> TPrincipal::QuilletRSC(const QString& Nome) const {
 
 void TPrincipal::criarComponentes() {
     setWindowTitle(Constantes::titulo);
+    setWindowIcon(Componentes::iconePrograma());
     setFont(Componentes::fonteSegoe(12));
+    setMinimumSize(tamanhoMinimo);
     resize(840, 626);
 
     // Bottom of the stack first: the program's own screens, the games, then home.

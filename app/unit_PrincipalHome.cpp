@@ -35,7 +35,9 @@ QColor somarPasso(const QColor& cor, int passo) {
 void pintarTile(TImagem* imagem, const QImage& logo) {
     imagem->bitmap.fill(imagem->corFundo);
     QPainter pintor(&imagem->bitmap);
-    pintor.drawImage(imagem->width() / 2 - logo.width() / 2, imagem->height() / 2 - logo.height() / 2, logo);
+    const QSize tamanhoLogo = logo.deviceIndependentSize().toSize();
+    pintor.drawImage(imagem->width() / 2 - tamanhoLogo.width() / 2,
+                     imagem->height() / 2 - tamanhoLogo.height() / 2, logo);
     pintor.end();
     imagem->update();
 }
@@ -54,10 +56,13 @@ void iniciarFade(TImagem* imagem, const QString& estado, QTimer* animacao) {
 
 } // namespace
 
-// Composes a tile picture: a white bitmap of the image's size with the logo centred on it.
+// Composes a tile picture: a white bitmap of the image's size with the logo
+// centred on it, at the screen's pixel density.
 void TPrincipal::comporTile(int indice) {
     TImagem* imagem = bannersJogos[indice];
-    imagem->bitmap = QImage(imagem->size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal densidade = imagem->devicePixelRatioF();
+    imagem->bitmap = QImage(imagem->size() * densidade, QImage::Format_ARGB32_Premultiplied);
+    imagem->bitmap.setDevicePixelRatio(densidade);
     imagem->corFundo = corBranca;
     pintarTile(imagem, bannersOriginais[indice]);
 }

@@ -56,9 +56,11 @@ QComboBox* criarLista(QWidget* pai, const char* nome, const QStringList& itens, 
     return lista;
 }
 
-// The expand icon: an 18 x 18 blue square, two corner arrows on it, in an 18 x 24 picture.
-QImage iconeExpandir() {
-    QImage icone(18, 24, QImage::Format_ARGB32_Premultiplied);
+// The expand icon: an 18 x 18 blue square, two corner arrows on it, in an
+// 18 x 24 picture drawn at the screen's pixel density.
+QImage iconeExpandir(qreal densidade) {
+    QImage icone(QSize(18, 24) * densidade, QImage::Format_ARGB32_Premultiplied);
+    icone.setDevicePixelRatio(densidade);
     icone.fill(Qt::transparent);
     QPainter pintor(&icone);
     pintor.setRenderHint(QPainter::Antialiasing);
@@ -112,7 +114,7 @@ void TframeVelmora::criarCabecalho() {
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(btnVoltar->geometry().right() + 4, btnVoltar->y(), 18, 24);
     Image3->setCursor(Qt::PointingHandCursor);
-    Image3->bitmap = iconeExpandir();
+    Image3->bitmap = iconeExpandir(Image3->devicePixelRatioF());
     Image3->setFocusPolicy(Qt::StrongFocus);
     TPapelAcessivel::definir(Image3, QAccessible::Button, "Click");
     Conexao::protegida(Image3, &TImagem::Click, this, &TframeVelmora::Image3Click);

@@ -5,6 +5,7 @@
 #include "ui/unit_Painel.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
@@ -49,12 +50,35 @@ QLabel* criarTituloCabecalho(TPainel* cabecalho, const QString& texto) {
     return titulo;
 }
 
-QImage imagem(const QString& recurso) {
+namespace {
+
+QImage lerPng(const QString& recurso) {
     QByteArray dados = Recursos::ler(recurso);
     QBuffer buffer(&dados);
     QImageReader leitor(&buffer, "png");
     leitor.setAutoDetectImageFormat(false);
     return leitor.read();
+}
+
+} // namespace
+
+QImage imagem(const QString& recurso) {
+    const qreal densidade = qGuiApp->devicePixelRatio();
+    if (densidade <= 1)
+        return lerPng(recurso);
+    QImage dobro = lerPng(recurso + QStringLiteral("@2X"));
+    const QSize tamanho = dobro.size() / 2;
+    if (densidade != 2)
+        dobro = dobro.scaled(tamanho * densidade, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    dobro.setDevicePixelRatio(densidade);
+    return dobro;
+}
+
+QIcon iconePrograma() {
+    QIcon icone;
+    for (const char* recurso : {"ICONE16", "ICONE24", "ICONE32", "ICONE48", "LOGO_PROGRAMA", "ICONE128"})
+        icone.addPixmap(QPixmap::fromImage(lerPng(QLatin1String(recurso))));
+    return icone;
 }
 
 QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso) {

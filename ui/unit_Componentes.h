@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -27,7 +28,11 @@ QLabel* criarTituloCabecalho(TPainel* cabecalho, const QString& texto);
 // A picture of the program's resources (all PNG), decoded by Qt's own PNG
 // reader. Guessing the format, or merely naming it, would have Qt load every
 // image plugin it has (GIF, ICO, JPEG...) to ask each whether it reads it.
+// On a scaled screen it comes at the screen's pixel density (from the
+// picture drawn at twice the pixels), so that it stays sharp.
 QImage imagem(const QString& recurso);
+// The program's icon, at the sizes a desktop shows a window's icon.
+QIcon iconePrograma();
 // A picture from the program's resources, at its own size.
 QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso);
 // A horizontal separator line of the given height.
