@@ -53,6 +53,9 @@ Q_SIGNALS:
     // (the engine's files did not load), "endereco" (not a web address).
     void filmeFalhou(int carga, const QString& motivo, const QString& detalhe);
     void rastreado(const QString& linha);
+    // The page's process ended (a crash, or killed): nothing plays until the
+    // next movie, which gets a new page.
+    void processoEncerrado();
 
 protected:
     bool javaScriptPrompt(const QUrl& origem, const QString& mensagem, const QString& valor,
@@ -71,6 +74,7 @@ private:
     };
 
     void criarPagina(const QUrl& endereco);
+    void encerrouProcesso();
     void paginaPronta(const QJsonObject& aviso);
     std::optional<QString> chamada(const QString& pedido);
     void executar(const QString& funcao, const QJsonValue& argumento, const QJsonValue& outro = {});

@@ -71,7 +71,9 @@ TEST_F(TelaConfig, InglesTrocaTodosOsTextosEDesligaOVerificador) {
     }
     EXPECT_EQ(principal->btnConfig->text(), "Configurations");
     EXPECT_EQ(principal->frameProtetor()->btnVoltar->text(), "< Home");
-    EXPECT_EQ(principal->frameErroFlash()->textoTitulo->text(), "Adobe Flash Player ActiveX Error");
+    // Looked-up texts follow once the event loop has told the screens.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(principal->frameErroFlash()->textoTitulo->text(), "Game player error");
     EXPECT_EQ(tela->opcoesRender->currentText(), "Transparent");
     EXPECT_EQ(tela->opcoesQualidade->currentText(), "Auto Low");
     EXPECT_FALSE(tela->checkVLinks->isChecked());
