@@ -122,6 +122,9 @@ public:
     // Home screen.
     // Opens the game of a home tile (0 Velmora, 1 Kraddle, 2 Gumbrel, 3 Lurrow) as its click does.
     void abrirJogo(int indiceTile);
+    // The same for a game asked for on the command line: it comes in place
+    // of the settings screen a first start slides in.
+    void abrirJogoPedido(int indiceTile);
     void painelHomeResize();
     void AnimLogoTimer();
     void btnConfigClick();

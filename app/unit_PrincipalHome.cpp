@@ -179,6 +179,18 @@ void TPrincipal::nomearAcessiveisHome() {
     textoVersao->setAccessibleName(idioma->get(QStringLiteral("Principal.sobre")));
 }
 
+void TPrincipal::abrirJogoPedido(int indiceTile) {
+    concluirTransicaoEmCurso();
+    if (painelEmFrente() == painelQuillet) {
+        painelQuillet->hide();
+        if (frameConfig_)
+            frameConfig_->hide();
+        painelHome->show();
+        painelHome->raise();
+    }
+    abrirJogo(indiceTile);
+}
+
 void TPrincipal::ordenarTeclado() {
     const std::array<QWidget*, 8> ordem{logoVelmora, logoKraddle, btnKestrum, btnConfig,
                                         btnYouTube,  logoGumbrel, logoLurrow, textoVersao};
