@@ -1,13 +1,14 @@
+#include "app/unit_LinhaComando.h"
 #include "app/unit_Principal.h"
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "core/unit_PastasPrograma.h"
-#include "core/unit_Recursos.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
 #include "platform/unit_ConfigFontes.h"
 #include "player/unit_FabricaPlayerLinux.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
+#include "ui/unit_Tema.h"
 #include "ui/unit_TradutorIdioma.h"
 
 #include <QScreen>
@@ -18,7 +19,7 @@ namespace {
 
 void selecionarTema(TAplicacao& aplicacao) {
     try {
-        aplicacao.setStyleSheet(QString::fromUtf8(Recursos::ler(QStringLiteral("TEMA_TABLET_LIGHT"))));
+        Tema::aplicar(aplicacao);
     } catch (const EErro& erro) {
         TCaixasMensagemQt().avisarErro(erro.Message());
     }
@@ -33,11 +34,27 @@ void diagnosticar(const TPrincipal& principal) {
                 motor ? "found" : "not found", qt.isEmpty() ? "none" : qPrintable(qt));
 }
 
+QStringList argumentosDe(int argc, char** argv) {
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos.append(QString::fromLocal8Bit(argv[i]));
+    return argumentos;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    // --version, --help and a game the program does not have answer before
+    // anything needs a display.
+    if (const TLinhaComando pedido = TLinhaComando::ler(argumentosDe(argc, argv));
+        pedido.acao != TLinhaComando::TAcao::iniciar)
+        return pedido.responder();
     ConfigFontes::lerEmSegundoPlano();
     TAplicacao aplicacao(argc, argv);
+    // Qt has taken its own options out by now: what is left must be the program's.
+    const TLinhaComando linha = TLinhaComando::ler(QCoreApplication::arguments().mid(1)).semDesconhecidos();
+    if (linha.acao != TLinhaComando::TAcao::iniciar)
+        return linha.responder();
     aplicacao.setApplicationName(Constantes::titulo);
     aplicacao.setApplicationDisplayName(Constantes::titulo);
     selecionarTema(aplicacao);
@@ -49,6 +66,8 @@ int main(int argc, char** argv) {
             principal.move(tela->availableGeometry().center() - principal.rect().center());
         TMarcaPrimeiroQuadro::instalarSePedido(&principal);
         principal.show();
+        if (linha.jogo)
+            principal.abrirJogoPedido(*linha.jogo);
         if (qEnvironmentVariableIsSet("QUILLET_DIAGNOSTICO")) {
             QTimer::singleShot(0, &principal, [&principal] {
                 diagnosticar(principal);

@@ -18,6 +18,7 @@
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_TeclaAcionar.h"
 #include "ui/unit_TradutorIdioma.h"
 
 #include <QApplication>
@@ -38,6 +39,12 @@ namespace {
 const QColor corFundoHome(247, 247, 247);
 constexpr int passoTransicao = 52;
 constexpr int alturaTextoVersao = 39; // of the about text, at its least
+// The least client area at which the home screen's tiles, logos, buttons and
+// about text all show without overlapping (beyond the tile columns' designed
+// overlap), in both languages: 547 x 501 with the fonts of a Debian desktop
+// (across, the link buttons against the settings button; down, the tiles,
+// the middle row and the English about text), with a margin for wider fonts.
+constexpr QSize tamanhoMinimo(560, 520);
 
 QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
     auto* timer = new QTimer(dono);
@@ -81,7 +88,9 @@ std::unique_ptr<QIODevice> TPrincipal::QuilletRSC(const QString& Nome) const {
 
 void TPrincipal::criarComponentes() {
     setWindowTitle(Constantes::titulo);
+    setWindowIcon(Componentes::iconePrograma());
     setFont(Componentes::fonteSegoe(12));
+    setMinimumSize(tamanhoMinimo);
     resize(840, 626);
 
     // Bottom of the stack first: the program's own screens, the games, then home.
@@ -106,6 +115,7 @@ void TPrincipal::criarComponentes() {
 
     criarHome();
     ligarTiles();
+    ordenarTeclado();
 
     timerOcultarHome = criarTimer(this, "timerOcultarHome", 1);
     timerMostrarHome = criarTimer(this, "timerMostrarHome", 1);
@@ -155,6 +165,7 @@ void TPrincipal::criarHome() {
     btnConfig->setFont(Componentes::fonteSegoe(13));
     btnConfig->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QStringLiteral("ENGRENAGEM24")))));
     btnConfig->setIconSize(QSize(24, 24));
+    TTeclaAcionar::instalar(btnConfig);
     Conexao::protegida(btnConfig, &QPushButton::clicked, this, &TPrincipal::btnConfigClick);
 
     textoVersao = new QPlainTextEdit(painelHome);
@@ -162,12 +173,13 @@ void TPrincipal::criarHome() {
     textoVersao->setReadOnly(true);
     textoVersao->setFrameShape(QFrame::NoFrame);
     textoVersao->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    textoVersao->setTabChangesFocus(true);
     QFont fonteVersao = Componentes::fonteSegoe(12);
     fonteVersao.setItalic(true);
     textoVersao->setFont(fonteVersao);
     QPalette paletaVersao = textoVersao->palette();
     paletaVersao.setColor(QPalette::Base, corFundoHome);
-    paletaVersao.setColor(QPalette::Text, Qt::gray);
+    paletaVersao.setColor(QPalette::Text, Componentes::cinzaTexto);
     textoVersao->setPalette(paletaVersao);
     // A new about text (an update notice) may need another height.
     connect(textoVersao->document(), &QTextDocument::contentsChanged, this, [this] {
@@ -185,6 +197,7 @@ void TPrincipal::criarHome() {
         botao->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         botao->setIcon(QIcon(QPixmap::fromImage(Componentes::imagem(QLatin1String(icone)))));
         botao->setIconSize(QSize(40, 40));
+        TTeclaAcionar::instalar(botao);
         return botao;
     };
     btnKestrum = criarBotaoLink("btnKestrum", QStringLiteral("Kestrum"), "EMBLEMA");
@@ -249,6 +262,7 @@ void TPrincipal::FormCreate() {
     idioma->add(btnConfig, QStringLiteral("Caption"));
     iniciarInterface();
     idioma->aplicarIdioma();
+    nomearAcessiveisHome();
     Componentes::escreverMemo(textoVersao,
                               textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"),
                                                      {Constantes::versaoTexto})));
@@ -325,9 +339,11 @@ void TPrincipal::prepararTelaOculta(TFrame* tela) {
 
 // What the program's own screens ask for.
 void TPrincipal::ligarTelaOculta(TframeProtetor* tela) {
+    // The game has the keyboard back at once, while the warning slides away.
     Conexao::protegida(tela, &TframeProtetor::voltarPedido, this, [this] {
         painelJogo->show();
         ocultarQuillet(painelJogo);
+        focarJogoEmVista();
     });
 }
 
@@ -419,10 +435,12 @@ void TPrincipal::timerMostrarHomeTimer() {
     painelHome->setAlinhado(true);
     painelJogo->hide();
     executarAcaoPendente();
+    focarEmFrente();
 }
 
 void TPrincipal::ocultarHome(QWidget* entaoMostrar) {
     concluirTransicaoEmCurso();
+    guardarFocoHome();
     painelHome->setAlinhado(false);
     painelHome->setGeometry(0, 0, width(), height());
     entaoMostrar->show();
@@ -449,6 +467,7 @@ void TPrincipal::timerOcultarHomeTimer() {
 
 void TPrincipal::mostrarQuillet() {
     concluirTransicaoEmCurso();
+    guardarFocoHome();
     painelQuillet->setAlinhado(false);
     painelQuillet->setGeometry(width(), 0, width(), height());
     painelQuillet->raise();
@@ -469,6 +488,7 @@ void TPrincipal::timermostrarQuilletTimer() {
     painelJogo->hide();
     painelHome->hide();
     executarAcaoPendente();
+    focarEmFrente();
 }
 
 void TPrincipal::ocultarQuillet(QWidget* entaoMostrar) {
@@ -493,6 +513,7 @@ void TPrincipal::timerOcultarQuilletTimer() {
     if (frameConfig_)
         frameConfig_->hide();
     executarAcaoPendente();
+    focarEmFrente();
 }
 
 // ---------------------------------------------------------------------------
@@ -542,6 +563,13 @@ void TPrincipal::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
+// Qt's translators are installed again at every load of a language.
+void TPrincipal::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    if (evento->type() == QEvent::LanguageChange && idioma)
+        nomearAcessiveisHome();
+}
+
 bool TPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == painelHome && evento->type() == QEvent::Resize) {
         alinharComponentesHome();
@@ -551,5 +579,7 @@ bool TPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == painelQuillet && (evento->type() == QEvent::Show || evento->type() == QEvent::Hide ||
                                     evento->type() == QEvent::ZOrderChange))
         atualizarCoberturaJogos();
+    if (teclaParaTelaCoberta(objeto, evento))
+        return true;
     return ApplicationEvents1Message(objeto, evento);
 }

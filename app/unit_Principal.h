@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -123,6 +124,11 @@ public:
     void timerOcultarQuilletTimer();
 
     // Home screen.
+    // Opens the game of a home tile (0 Velmora, 1 Kraddle, 2 Gumbrel, 3 Lurrow) as its click does.
+    void abrirJogo(int indiceTile);
+    // The same for a game asked for on the command line: it comes in place
+    // of the settings screen a first start slides in.
+    void abrirJogoPedido(int indiceTile);
     void painelHomeResize();
     void AnimLogoTimer();
     void btnConfigClick();
@@ -182,6 +188,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
@@ -217,7 +224,13 @@ private:
     void executarAcaoPendente();
     void alinharComponentesHome();
     void ligarTiles();
-    void ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo);
+    void ligarTile(TImagem* imagem, int indice);
+    // The open operation of a tile's game.
+    TOcultarHomeCallback aberturaJogo(int indiceTile);
+    // The keyboard order of the home screen, in reading order.
+    void ordenarTeclado();
+    // The names and descriptions of the home screen for assistive technology.
+    void nomearAcessiveisHome();
     // Makes the screen of the tile's game visible before the slide, when it exists.
     void mostrarJogoExistente(int indiceTile);
     void criarVigiaLinks();
@@ -231,6 +244,14 @@ private:
 
     void avisarAtualizacao(const QString& versaoStr, const QString& atualizacao);
 
+    // The keyboard: the panel in front and its screen take it.
+    QWidget* painelEmFrente() const;
+    bool teclaParaTelaCoberta(QObject* objeto, QEvent* evento);
+    void guardarFocoHome();
+    void focarEmFrente();
+    // The keyboard to the player of the game shown in the game panel.
+    void focarJogoEmVista();
+
     // The pending action taken over by the running transition at its first tick.
     TOcultarHomeCallback acaoTransicao_;
     bool acaoReivindicada_ = false;
@@ -240,6 +261,9 @@ private:
     TframeConfig* frameConfig_ = nullptr;
     TframeErroFlash* frameErroFlash_ = nullptr;
     bool avisouConfigNaoGravada_ = false;
+    // What held the focus on home when it was left, and whether its ring showed.
+    QPointer<QWidget> focoHome_;
+    bool focoHomeVisivel_ = false;
 
     // The hand-overs of workers run only while this exists. Keep it the last
     // member: it is then the first thing destroyed with the window.

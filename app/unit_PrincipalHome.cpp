@@ -3,8 +3,10 @@
 
 #include "core/unit_Conexao.h"
 #include "settings/unit_frameConfig.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_PapelAcessivel.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -33,7 +35,9 @@ QColor somarPasso(const QColor& cor, int passo) {
 void pintarTile(TImagem* imagem, const QImage& logo) {
     imagem->bitmap.fill(imagem->corFundo);
     QPainter pintor(&imagem->bitmap);
-    pintor.drawImage(imagem->width() / 2 - logo.width() / 2, imagem->height() / 2 - logo.height() / 2, logo);
+    const QSize tamanhoLogo = logo.deviceIndependentSize().toSize();
+    pintor.drawImage(imagem->width() / 2 - tamanhoLogo.width() / 2,
+                     imagem->height() / 2 - tamanhoLogo.height() / 2, logo);
     pintor.end();
     imagem->update();
 }
@@ -52,10 +56,13 @@ void iniciarFade(TImagem* imagem, const QString& estado, QTimer* animacao) {
 
 } // namespace
 
-// Composes a tile picture: a white bitmap of the image's size with the logo centred on it.
+// Composes a tile picture: a white bitmap of the image's size with the logo
+// centred on it, at the screen's pixel density.
 void TPrincipal::comporTile(int indice) {
     TImagem* imagem = bannersJogos[indice];
-    imagem->bitmap = QImage(imagem->size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal densidade = imagem->devicePixelRatioF();
+    imagem->bitmap = QImage(imagem->size() * densidade, QImage::Format_ARGB32_Premultiplied);
+    imagem->bitmap.setDevicePixelRatio(densidade);
     imagem->corFundo = corBranca;
     pintarTile(imagem, bannersOriginais[indice]);
 }
@@ -115,13 +122,28 @@ void TPrincipal::AnimLogoTimer() {
 }
 
 void TPrincipal::ligarTiles() {
-    ligarTile(logoVelmora, 0, {this, &TPrincipal::abrirVelmora});
-    ligarTile(logoKraddle, 1, {this, &TPrincipal::abrirKraddle});
-    ligarTile(logoGumbrel, 2, {this, &TPrincipal::abrirGumbrel});
-    ligarTile(logoLurrow, 3, {this, &TPrincipal::abrirLurrow});
+    int indice = 0;
+    for (TImagem* imagem : {logoVelmora, logoKraddle, logoGumbrel, logoLurrow})
+        ligarTile(imagem, indice++);
 }
 
-void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallback& abrirJogo) {
+TOcultarHomeCallback TPrincipal::aberturaJogo(int indiceTile) {
+    switch (indiceTile) {
+    case 0:
+        return {this, &TPrincipal::abrirVelmora};
+    case 1:
+        return {this, &TPrincipal::abrirKraddle};
+    case 2:
+        return {this, &TPrincipal::abrirGumbrel};
+    default:
+        return {this, &TPrincipal::abrirLurrow};
+    }
+}
+
+void TPrincipal::ligarTile(TImagem* imagem, int indice) {
+    // A tile is a button to the keyboard and to assistive technology.
+    imagem->setFocusPolicy(Qt::StrongFocus);
+    TPapelAcessivel::definir(imagem, QAccessible::Button, "Click");
     Conexao::protegida(imagem, &TImagem::MouseEnter, this,
                        [this, imagem] { iniciarFade(imagem, estadoEscurecendo, AnimLogo); });
     Conexao::protegida(imagem, &TImagem::MouseLeave, this,
@@ -132,11 +154,48 @@ void TPrincipal::ligarTile(TImagem* imagem, int indice, const TOcultarHomeCallba
     };
     Conexao::protegida(imagem, &TImagem::MouseDown, this, [colorir] { colorir(corPressionada); });
     Conexao::protegida(imagem, &TImagem::MouseUp, this, [colorir] { colorir(corHover); });
-    Conexao::protegida(imagem, &TImagem::Click, this, [this, indice, abrirJogo] {
-        callbackOcultarHome = abrirJogo;
-        mostrarJogoExistente(indice);
-        ocultarHome(painelJogo);
-    });
+    Conexao::protegida(imagem, &TImagem::Click, this, [this, indice] { abrirJogo(indice); });
+}
+
+void TPrincipal::abrirJogo(int indiceTile) {
+    callbackOcultarHome = aberturaJogo(indiceTile);
+    mostrarJogoExistente(indiceTile);
+    ocultarHome(painelJogo);
+}
+
+void TPrincipal::nomearAcessiveisHome() {
+    static const std::array<QString, 4> nomes{QStringLiteral("Velmora"), QStringLiteral("Kraddle"),
+                                              QStringLiteral("Gumbrel"), QStringLiteral("Lurrow")};
+    int indice = 0;
+    for (TImagem* imagem : {logoVelmora, logoKraddle, logoGumbrel, logoLurrow}) {
+        const QString& nome = nomes.at(indice++);
+        imagem->setAccessibleName(nome);
+        imagem->setAccessibleDescription(idioma->get(QStringLiteral("Principal.abrirJogo"), {nome}));
+    }
+    btnKestrum->setAccessibleDescription(
+        idioma->get(QStringLiteral("Principal.abrirNoNavegador"), {btnKestrum->text()}));
+    btnYouTube->setAccessibleDescription(
+        idioma->get(QStringLiteral("Principal.abrirNoNavegador"), {btnYouTube->text()}));
+    textoVersao->setAccessibleName(idioma->get(QStringLiteral("Principal.sobre")));
+}
+
+void TPrincipal::abrirJogoPedido(int indiceTile) {
+    concluirTransicaoEmCurso();
+    if (painelEmFrente() == painelQuillet) {
+        painelQuillet->hide();
+        if (frameConfig_)
+            frameConfig_->hide();
+        painelHome->show();
+        painelHome->raise();
+    }
+    abrirJogo(indiceTile);
+}
+
+void TPrincipal::ordenarTeclado() {
+    const std::array<QWidget*, 8> ordem{logoVelmora, logoKraddle, btnKestrum, btnConfig,
+                                        btnYouTube,  logoGumbrel, logoLurrow, textoVersao};
+    for (std::size_t i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
 }
 
 void TPrincipal::btnConfigClick() {

@@ -52,7 +52,7 @@ void TPrincipal::abrirLinkDoFilme(const QString& url) {
 // brings it there once the warning is up; keywords leave it be.
 void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
                                 TRegrasLinks::TVeredito veredito) {
-    frameProtetor()->mostrarAviso(url, urlOriginal);
+    frameProtetor()->mostrarAviso(url, urlOriginal, veredito);
     if (veredito == TRegrasLinks::TVeredito::titulo)
         trazerParaPrimeiroPlano();
     mostrarProtetor();
@@ -65,12 +65,14 @@ void TPrincipal::trazerParaPrimeiroPlano() {
     activateWindow();
 }
 
-// The warning covers everything at once, without a slide. A slide still
-// running is finished first, so that it cannot move the panel afterwards.
+// The warning covers everything at once, without a slide, and takes the
+// keyboard. A slide still running is finished first, so that it cannot move
+// the panel afterwards.
 void TPrincipal::mostrarProtetor() {
     concluirTransicaoEmCurso();
     painelQuillet->setAlinhado(true);
     painelQuillet->raise();
     frameProtetor()->show();
     painelQuillet->show();
+    focarEmFrente();
 }

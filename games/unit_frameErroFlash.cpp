@@ -8,6 +8,7 @@
 #include "ui/unit_Painel.h"
 #include "ui/unit_RotuloClicavel.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -16,7 +17,7 @@ TframeErroFlash::TframeErroFlash(TContextoTela contexto, QWidget* pai) : TFrame(
     Componentes::pintarFundo(this, Qt::white);
 
     Panel1 = Componentes::criarCabecalho(this, "Panel1");
-    textoTitulo = Componentes::criarTituloCabecalho(Panel1, QStringLiteral("Adobe Flash Player ActiveX"));
+    textoTitulo = Componentes::criarTituloCabecalho(Panel1, QString());
     Image2 = Componentes::criarImagem(Panel1, "Image2", QStringLiteral("LOGO_PROGRAMA"));
     Image2->setGeometry(3, 4, 64, 64);
     Bevel3 = Componentes::criarLinha(this, "Bevel3", 3);
@@ -24,6 +25,7 @@ TframeErroFlash::TframeErroFlash(TContextoTela contexto, QWidget* pai) : TFrame(
     textoErro = new QLabel(this);
     textoErro->setObjectName(QStringLiteral("textoErro"));
     textoErro->setWordWrap(true);
+    textoErro->setTextFormat(Qt::PlainText);
     Label1 = new TRotuloClicavel(contexto_.servicos.enderecos.ajudaFlash, this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont fonteLink = Label1->font();
@@ -50,14 +52,29 @@ TframeErroFlash::TframeErroFlash(TContextoTela contexto, QWidget* pai) : TFrame(
     Image1->setGeometry(3, 77, 32, 32);
 }
 
+// The texts are looked up when shown and at every change of language: they
+// name the SWF engine this platform plays on, under keys of their own.
 void TframeErroFlash::init() {
-    contexto_.idioma.add(textoTitulo, QStringLiteral("Caption"));
+    escreverTextos();
 }
 
 void TframeErroFlash::mostrarErro(const QString& mensagem) {
-    textoErro->setText(
-        contexto_.idioma.get(QStringLiteral("frameErroFlash.textoErro"), {mensagem.trimmed()}));
+    mensagem_ = mensagem.trimmed();
+    escreverTextos();
     show();
+}
+
+void TframeErroFlash::escreverTextos() {
+    const TIdioma& idioma = contexto_.idioma;
+    textoTitulo->setText(idioma.get(QStringLiteral("frameErroFlash.textoTituloMotor")));
+    textoErro->setText(idioma.get(QStringLiteral("frameErroFlash.textoErroMotor"), {mensagem_}));
+    Label1->setAccessibleName(idioma.get(QStringLiteral("frameErroFlash.linkAjuda")));
+}
+
+void TframeErroFlash::changeEvent(QEvent* evento) {
+    TFrame::changeEvent(evento);
+    if (evento->type() == QEvent::LanguageChange)
+        escreverTextos();
 }
 
 void TframeErroFlash::Label1Click() {

@@ -8,7 +8,8 @@ class TPainel;
 class TRotuloClicavel;
 
 // The dead-end screen shown when the player control cannot be created: the
-// error's text, a hint that the player may be missing, and a help link.
+// error's text, what is missing on this platform (the SWF engine's module and
+// files, where the design had the Flash Player ActiveX control), and a help link.
 class TframeErroFlash : public TFrame {
     Q_OBJECT
 public:
@@ -31,6 +32,12 @@ Q_SIGNALS:
     // The help page is to be opened in the user's browser.
     void abrirEnderecoPedido(const QString& url);
 
+protected:
+    void changeEvent(QEvent* evento) override;
+
 private:
+    void escreverTextos();
+
     TContextoTela contexto_;
+    QString mensagem_;
 };

@@ -6,8 +6,13 @@
 #include "platform/unit_Servicos.h"
 #include "player/unit_FlashPlayer.h"
 #include "ui/unit_Componentes.h"
+#include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_PapelAcessivel.h"
+#include "ui/unit_TeclaAcionar.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -21,7 +26,12 @@ QPushButton* criarBotao(QWidget* pai, const char* nome, const QString& texto, co
     auto* botao = new QPushButton(texto, pai);
     botao->setObjectName(QLatin1String(nome));
     botao->resize(tamanho);
+    TTeclaAcionar::instalar(botao);
     return botao;
+}
+
+bool combinacao(const QKeyEvent& evento, Qt::KeyboardModifiers modificadores, int tecla) {
+    return evento.key() == tecla && (evento.modifiers() & ~Qt::KeypadModifier) == modificadores;
 }
 
 } // namespace
@@ -47,8 +57,9 @@ TframeJogo::TframeJogo(TContextoTela contexto, const TJanelaJogos& janela, QWidg
     Conexao::protegida(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
 }
 
-void TframeJogo::criarFlash(QWidget* caixa) {
+void TframeJogo::criarFlash(QWidget* caixa, const QString& nomeJogo) {
     Flash = contexto_.servicos.fabricaPlayer->criar(caixa);
+    Flash->setAccessibleName(nomeJogo);
     Flash->setBGColor(QStringLiteral("ffffff"));
     Flash->OnFlashCall = [this](const QString& request) { FlashFlashCall(request); };
     Flash->OnReadyStateChange = [this](int newState) { FlashReadyStateChange(newState); };
@@ -70,9 +81,12 @@ void TframeJogo::responderFilme(const QString& request, const QString& urlPagina
         Q_EMIT telaCheiaPedida();
 }
 
+// A game opened now takes the keyboard as it shows.
 void TframeJogo::FlashReadyStateChange(int newState) {
-    if (newState == 4 && isHidden())
+    if (newState == 4 && isHidden()) {
         show();
+        Flash->SetFocus();
+    }
 }
 
 // The cursor's height over the client area, read 50 times a second: it must stay cheap.
@@ -80,7 +94,7 @@ void TframeJogo::TimerCabecalhoTimer() {
     int y = contexto_.servicos.metricas->posicaoCursor().y() - janela_.topoJanela();
     if (!janela_.emFullscreen())
         y -= janela_.alturaLegenda();
-    Cabecalho->setVisible(y >= 0 && y <= alturaCabecalho);
+    Cabecalho->setVisible((y >= 0 && y <= alturaCabecalho) || temFoco(Cabecalho));
 }
 
 void TframeJogo::FrameResize() {
@@ -112,26 +126,104 @@ void TframeJogo::confirmarFechar(const QString& pergunta) {
 
 void TframeJogo::definirCoberta(bool coberta) {
     coberta_ = coberta;
-    atualizarTimerCabecalho();
+    atualizarEmVista();
 }
 
-// The header follows the cursor only while the screen is in view; the player
-// is never touched, so a hidden or covered game keeps running.
-void TframeJogo::atualizarTimerCabecalho() {
-    if (!isVisible() || coberta_)
+// The header follows the cursor and the program's keys are heard only while
+// the screen is in view; the player is never touched, so a hidden or covered
+// game keeps running.
+void TframeJogo::atualizarEmVista() {
+    const bool emVista = isVisible() && !coberta_;
+    if (!emVista)
         TimerCabecalho->stop();
     else if (!TimerCabecalho->isActive())
         TimerCabecalho->start();
+    if (emVista == ouvindoTeclas_)
+        return;
+    ouvindoTeclas_ = emVista;
+    if (emVista)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
 }
 
 void TframeJogo::showEvent(QShowEvent* evento) {
     TFrame::showEvent(evento);
-    atualizarTimerCabecalho();
+    atualizarEmVista();
 }
 
 void TframeJogo::hideEvent(QHideEvent* evento) {
     TFrame::hideEvent(evento);
-    atualizarTimerCabecalho();
+    atualizarEmVista();
+}
+
+// Every key of the program passes here while the screen is in view: a key
+// pressed elsewhere, or any other event, costs a comparison or two.
+bool TframeJogo::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() != QEvent::KeyPress || !objeto->isWidgetType() ||
+        !isAncestorOf(static_cast<QWidget*>(objeto)))
+        return TFrame::eventFilter(objeto, evento);
+    return tratarAtalho(*static_cast<const QKeyEvent*>(evento));
+}
+
+bool TframeJogo::tratarAtalho(const QKeyEvent& evento) {
+    if (combinacao(evento, Qt::AltModifier, Qt::Key_Left)) {
+        btnVoltarClick();
+        return true;
+    }
+    if (combinacao(evento, Qt::ControlModifier, Qt::Key_W)) {
+        btnFecharClick();
+        return true;
+    }
+    if (combinacao(evento, Qt::NoModifier, Qt::Key_F11) ||
+        (combinacao(evento, Qt::NoModifier, Qt::Key_Escape) && janela_.emFullscreen())) {
+        Q_EMIT telaCheiaPedida();
+        return true;
+    }
+    const bool noCabecalho = temFoco(Cabecalho);
+    if (combinacao(evento, Qt::NoModifier, Qt::Key_F6) ||
+        (combinacao(evento, Qt::NoModifier, Qt::Key_Escape) && noCabecalho)) {
+        if (!noCabecalho)
+            focarCabecalho(true);
+        else if (Flash)
+            Flash->SetFocus();
+        return true;
+    }
+    return false;
+}
+
+// The header is hidden while the mouse is away from it: Tab out of the
+// movie goes into it, and shows it.
+bool TframeJogo::focusNextPrevChild(bool proximo) {
+    if (Flash && temFoco(Flash) && Cabecalho->isHidden()) {
+        focarCabecalho(proximo);
+        return true;
+    }
+    return TFrame::focusNextPrevChild(proximo);
+}
+
+void TframeJogo::focarCabecalho(bool primeiro) {
+    Cabecalho->show();
+    Cabecalho->raise();
+    (primeiro ? btnVoltar : btnFechar)->setFocus(primeiro ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool TframeJogo::temFoco(const QWidget* widget) {
+    const QWidget* foco = QApplication::focusWidget();
+    return foco && (foco == widget || widget->isAncestorOf(foco));
+}
+
+void TframeJogo::changeEvent(QEvent* evento) {
+    TFrame::changeEvent(evento);
+    if (evento->type() == QEvent::LanguageChange)
+        nomearAcessiveis();
+}
+
+// The player tells assistive technology which keys the program takes.
+void TframeJogo::nomearAcessiveis() {
+    TPapelAcessivel::nomearPelaLegenda(btnVoltar);
+    if (Flash)
+        Flash->setAccessibleDescription(contexto_.idioma.get(QStringLiteral("frameVelmora.atalhos")));
 }
 
 void TframeJogo::resizeEvent(QResizeEvent* evento) {

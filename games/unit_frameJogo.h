@@ -4,6 +4,7 @@
 #include "ui/unit_ContextoTela.h"
 #include "ui/unit_Frame.h"
 
+class QKeyEvent;
 class QPushButton;
 class QTimer;
 class TFlashPlayer;
@@ -12,7 +13,10 @@ class TPainel;
 
 // What every game screen has: the player control, and the header bar with
 // back and close that shows only while the mouse is at the top edge of the
-// main window.
+// main window or the keyboard is in it. While the screen is in view, the
+// program takes a browser's keys before the movie: Alt+Left goes home,
+// Ctrl+W asks to close the game, F11 switches full screen and Esc leaves it,
+// F6 goes between the movie and the header.
 class TframeJogo : public TFrame {
     Q_OBJECT
 public:
@@ -47,6 +51,8 @@ public:
     bool visivelComFoco() const;
     // On screen (its panel and the window shown too) with its player holding the keyboard focus.
     bool emVistaComFoco() const;
+    // A key pressed on the screen: true when it was one of the program's.
+    virtual bool tratarAtalho(const QKeyEvent& evento);
 
 Q_SIGNALS:
     // Home is to slide in, and this screen to be hidden once it has.
@@ -65,8 +71,9 @@ Q_SIGNALS:
 
 protected:
     // Creates the player filling `caixa` on a white background, bound to this
-    // screen's handlers. Fails with EOleSysError when no player can be created.
-    void criarFlash(QWidget* caixa);
+    // screen's handlers, named `nomeJogo` to assistive technology. Fails with
+    // EOleSysError when no player can be created.
+    void criarFlash(QWidget* caixa, const QString& nomeJogo);
     // Answers the movie's call as its page would, `urlPagina` being the page's address.
     void responderFilme(const QString& request, const QString& urlPagina);
     // Asks `pergunta`; on Yes the close is confirmed.
@@ -74,12 +81,23 @@ protected:
     void showEvent(QShowEvent* evento) override;
     void hideEvent(QHideEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    bool focusNextPrevChild(bool proximo) override;
+    // Whether the keyboard focus is on `widget` or inside it.
+    static bool temFoco(const QWidget* widget);
+    // The names and descriptions assistive technology reads, in the interface
+    // language: once the screen's captions are set, and at every change of language.
+    virtual void nomearAcessiveis();
 
     TContextoTela contexto_;
 
 private:
-    void atualizarTimerCabecalho();
+    // The header timer and the keys run only while the screen is in view.
+    void atualizarEmVista();
+    void focarCabecalho(bool primeiro);
 
     const TJanelaJogos& janela_;
     bool coberta_ = false;
+    bool ouvindoTeclas_ = false;
 };

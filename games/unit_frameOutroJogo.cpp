@@ -31,12 +31,13 @@ TframeOutroJogo::TframeOutroJogo(TContextoTela contexto, const TJanelaJogos& jan
 void TframeOutroJogo::iniciar(int idJogo) {
     jogo = idJogo;
     setObjectName(QStringLiteral("frameOutroJogo_") + QString::number(idJogo));
-    criarFlash(C);
+    criarFlash(C, dadosJogo(idJogo).nome);
     btnVoltar->setText(contexto_.idioma.get(QStringLiteral("frameOutroJogo.btnVoltar")));
     btnFechar->setText(contexto_.idioma.get(QStringLiteral("frameOutroJogo.btnFechar")));
     Flash->setScale(QStringLiteral("noScale"));
     const TEnderecos& enderecos = contexto_.servicos.enderecos;
     Flash->setMovie(enderecos.raizFilmesOutros.at(jogo) + dadosJogo(jogo).arquivoFilme);
+    nomearAcessiveis();
 }
 
 void TframeOutroJogo::FlashFlashCall(const QString& request) {

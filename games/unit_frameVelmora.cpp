@@ -12,10 +12,13 @@
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Imagem.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_PapelAcessivel.h"
+#include "ui/unit_TeclaAcionar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -33,6 +36,8 @@ constexpr int recuoHorizontal = 600;
 
 const QColor corFilme(0x6A, 0x74, 0x95);
 const QColor corDesempenho(0x20, 0x89, 0xDF);
+// The performance button's caption, a darker shade of the same blue: 5.7:1 on white.
+const QColor corTextoDesempenho(0x16, 0x68, 0xB8);
 const QString sala = QStringLiteral("?salon=*QL6 vanilla");
 
 QLabel* criarRotulo(QWidget* pai, const char* nome, const QString& texto, const QRect& geometria) {
@@ -51,9 +56,11 @@ QComboBox* criarLista(QWidget* pai, const char* nome, const QStringList& itens, 
     return lista;
 }
 
-// The expand icon: an 18 x 18 blue square, two corner arrows on it, in an 18 x 24 picture.
-QImage iconeExpandir() {
-    QImage icone(18, 24, QImage::Format_ARGB32_Premultiplied);
+// The expand icon: an 18 x 18 blue square, two corner arrows on it, in an
+// 18 x 24 picture drawn at the screen's pixel density.
+QImage iconeExpandir(qreal densidade) {
+    QImage icone(QSize(18, 24) * densidade, QImage::Format_ARGB32_Premultiplied);
+    icone.setDevicePixelRatio(densidade);
     icone.fill(Qt::transparent);
     QPainter pintor(&icone);
     pintor.setRenderHint(QPainter::Antialiasing);
@@ -74,11 +81,16 @@ TframeVelmora::TframeVelmora(TContextoTela contexto, const TJanelaJogos& janela,
     criarConteudo();
     criarCabecalho();
     criarPainelDesempenho();
+    // The header's controls from left to right.
+    setTabOrder(btnVoltar, Image3);
+    setTabOrder(Image3, btnDesempenho);
+    setTabOrder(btnDesempenho, btnFechar);
 }
 
 void TframeVelmora::criarConteudo() {
     C = new QScrollArea(this);
     C->setObjectName(QStringLiteral("C"));
+    C->setFocusPolicy(Qt::NoFocus);
     C->setFrameShape(QFrame::NoFrame);
     C->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     C->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -102,7 +114,9 @@ void TframeVelmora::criarCabecalho() {
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(btnVoltar->geometry().right() + 4, btnVoltar->y(), 18, 24);
     Image3->setCursor(Qt::PointingHandCursor);
-    Image3->bitmap = iconeExpandir();
+    Image3->bitmap = iconeExpandir(Image3->devicePixelRatioF());
+    Image3->setFocusPolicy(Qt::StrongFocus);
+    TPapelAcessivel::definir(Image3, QAccessible::Button, "Click");
     Conexao::protegida(Image3, &TImagem::Click, this, &TframeVelmora::Image3Click);
 
     btnDesempenho = new QPushButton(QStringLiteral("Ajustar desempenho"), Cabecalho);
@@ -112,8 +126,9 @@ void TframeVelmora::criarCabecalho() {
     btnDesempenho->setFont(Componentes::fonteSegoe(12, true));
     btnDesempenho->setCursor(Qt::PointingHandCursor);
     QPalette paleta = btnDesempenho->palette();
-    paleta.setColor(QPalette::ButtonText, corDesempenho);
+    paleta.setColor(QPalette::ButtonText, corTextoDesempenho);
     btnDesempenho->setPalette(paleta);
+    TTeclaAcionar::instalar(btnDesempenho);
     Conexao::protegida(btnDesempenho, &QPushButton::clicked, this, &TframeVelmora::btnDesempenhoClick);
 }
 
@@ -150,11 +165,15 @@ void TframeVelmora::criarPainelDesempenho() {
     textoDInfo->setWordWrap(true);
     textoDInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette paletaInfo = textoDInfo->palette();
-    paletaInfo.setColor(QPalette::WindowText, Qt::gray);
+    paletaInfo.setColor(QPalette::WindowText, Componentes::cinzaTexto);
     textoDInfo->setPalette(paletaInfo);
     btnFechar2 = new QPushButton(QStringLiteral("Fechar"), painelDesempenho);
     btnFechar2->setObjectName(QStringLiteral("btnFechar2"));
     btnFechar2->setGeometry(184, 280, 83, 25);
+    TTeclaAcionar::instalar(btnFechar2);
+    // Each list is named by its label.
+    textoRender->setBuddy(opcoesRender);
+    textoQualidade->setBuddy(opcoesQualidade);
 
     // Items chosen from the program do not count as changes; a changed check box does.
     Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeVelmora::opcoesRenderChange);
@@ -164,12 +183,13 @@ void TframeVelmora::criarPainelDesempenho() {
 }
 
 void TframeVelmora::iniciar() {
-    criarFlash(areaC);
+    criarFlash(areaC, QStringLiteral("Velmora"));
     registrarTextos();
     Flash->setMovie(contexto_.servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
                     sufixoSala());
     Flash->setScale(QStringLiteral("noScale"));
     mostrarConfigs();
+    nomearAcessiveis();
 }
 
 // Every screen registers its texts and takes the current language, so a
@@ -287,14 +307,35 @@ void TframeVelmora::btnFecharClick() {
     confirmarFechar(contexto_.idioma.get(QStringLiteral("frameVelmora.confirmarFechar")));
 }
 
+// The panel opened takes the keyboard; closed, it gives it back to the game.
 void TframeVelmora::btnDesempenhoClick() {
-    painelDesempenho->setVisible(painelDesempenho->isHidden());
+    const bool abrir = painelDesempenho->isHidden();
+    if (!abrir && temFoco(painelDesempenho) && Flash)
+        Flash->SetFocus();
+    painelDesempenho->setVisible(abrir);
     painelDesempenho->raise();
     CentralizarFrameJogo();
+    if (abrir)
+        opcoesRender->setFocus(Qt::TabFocusReason);
 }
 
 void TframeVelmora::btnFechar2Click() {
+    if (temFoco(painelDesempenho) && Flash)
+        Flash->SetFocus();
     painelDesempenho->hide();
+}
+
+bool TframeVelmora::tratarAtalho(const QKeyEvent& evento) {
+    if (evento.key() == Qt::Key_Escape && evento.modifiers() == Qt::NoModifier && temFoco(painelDesempenho)) {
+        btnFechar2Click();
+        return true;
+    }
+    return TframeJogo::tratarAtalho(evento);
+}
+
+void TframeVelmora::nomearAcessiveis() {
+    TframeJogo::nomearAcessiveis();
+    Image3->setAccessibleName(contexto_.idioma.get(QStringLiteral("frameVelmora.expandir")));
 }
 
 void TframeVelmora::opcoesRenderChange() {

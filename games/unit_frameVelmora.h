@@ -42,6 +42,8 @@ public:
     QString chaveJogo() const override { return QStringLiteral("velmora"); }
     void FlashFlashCall(const QString& request) override;
     void FrameResize() override;
+    // Esc in the performance panel closes it.
+    bool tratarAtalho(const QKeyEvent& evento) override;
     void Image3Click();
     void btnFecharClick() override;
     void btnDesempenhoClick();
@@ -52,6 +54,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void nomearAcessiveis() override;
 
 private:
     void criarConteudo();

@@ -4,7 +4,7 @@
 #include <functional>
 
 // The system clipboard as the link watcher needs it: one notification per
-// change of its content, and its content read as text.
+// change of its content, its content read as text, and emptied.
 class TAreaTransferencia {
 public:
     virtual ~TAreaTransferencia() = default;
@@ -12,4 +12,6 @@ public:
     virtual void aoMudar(std::function<void()> receptor) = 0;
     // The clipboard's text; empty when it holds none. Raises an error when it cannot be opened.
     virtual QString lerTexto() = 0;
+    // Empties the clipboard (a change like any other: its receiver is notified).
+    virtual void limpar() = 0;
 };

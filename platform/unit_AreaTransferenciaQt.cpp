@@ -24,3 +24,7 @@ void TAreaTransferenciaQt::aoMudar(std::function<void()> receptor) {
 QString TAreaTransferenciaQt::lerTexto() {
     return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
 }
+
+void TAreaTransferenciaQt::limpar() {
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+}

@@ -12,6 +12,7 @@ public:
     TAreaTransferenciaQt();
     void aoMudar(std::function<void()> receptor) override;
     QString lerTexto() override;
+    void limpar() override;
 
 private:
     void notificar();

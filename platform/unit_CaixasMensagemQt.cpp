@@ -3,9 +3,21 @@
 #include "core/unit_Constantes.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 bool TCaixasMensagemQt::perguntar(const QString& texto) {
     return mostrar(QMessageBox::Question, texto, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+TCaixasMensagem::TResposta TCaixasMensagemQt::perguntarOuFechar(const QString& texto) {
+    switch (mostrar(QMessageBox::Question, texto, QMessageBox::Yes | QMessageBox::No, true)) {
+    case QMessageBox::Yes:
+        return TResposta::sim;
+    case QMessageBox::No:
+        return TResposta::nao;
+    default:
+        return TResposta::nenhuma;
+    }
 }
 
 void TCaixasMensagemQt::informar(const QString& texto) {
@@ -21,14 +33,20 @@ void TCaixasMensagemQt::avisarErro(const QString& texto) {
 }
 
 QMessageBox::StandardButton TCaixasMensagemQt::mostrar(QMessageBox::Icon icone, const QString& texto,
-                                                       QMessageBox::StandardButtons botoes) {
+                                                       QMessageBox::StandardButtons botoes,
+                                                       bool fecharSemResposta) {
     QMessageBox caixa(icone, Constantes::titulo, texto, botoes, QApplication::activeWindow());
     // Texts carry values from the network (the version in the update notice):
     // shown as they are, never as rich text, whose layout a hostile text (deeply
     // nested tables) can make endless.
     caixa.setTextFormat(Qt::PlainText);
-    // A Yes/No box has no other way out than its two buttons.
-    if (botoes.testFlag(QMessageBox::No))
-        caixa.setEscapeButton(nullptr);
+    // A box without an escape button takes its No for one: Esc and the
+    // window's close button answer No. Where that must not count as an
+    // answer, they press a button that is never shown instead.
+    if (fecharSemResposta) {
+        QPushButton* fechar = caixa.addButton(QMessageBox::Cancel);
+        fechar->hide();
+        caixa.setEscapeButton(fechar);
+    }
     return static_cast<QMessageBox::StandardButton>(caixa.exec());
 }

@@ -2,6 +2,7 @@
 
 #include "net/unit_EnderecoIp.h"
 #include "player/unit_PaginaRuffle.h"
+#include "player/unit_PalcoFalha.h"
 #include "player/unit_PonteSockets.h"
 
 #include <QChildEvent>
@@ -9,6 +10,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -51,6 +53,28 @@ QString motivoFalha(const QString& motivo, const QString& detalhe) {
     return texto("its host could not be reached", "Flash.motivoRede");
 }
 
+// What the user can make of a failure, in plain words.
+QString dicaFalha(const QString& motivo) {
+    if (motivo == QLatin1String("processo"))
+        return texto("The program that runs the game ended unexpectedly: it may have crashed or been "
+                     "stopped. Restarting the game loads it again.",
+                     "Flash.dicaProcesso");
+    if (motivo == QLatin1String("http"))
+        return texto("The game's server is having trouble. Try again in a few minutes.", "Flash.dicaHttp");
+    if (motivo == QLatin1String("tempo"))
+        return texto("The game took too long to start. Check your internet connection and try again.",
+                     "Flash.dicaTempo");
+    if (motivo == QLatin1String("pagina"))
+        return texto("Files of the game player are missing from this installation of Quillet: "
+                     "installing it again should mend it.",
+                     "Flash.dicaPagina");
+    if (motivo == QLatin1String("rede"))
+        return texto("Check your internet connection and try again.", "Flash.dicaRede");
+    return texto("The game's file could not be played. The game's site may have changed it; try again "
+                 "later.",
+                 "Flash.dicaFilme");
+}
+
 } // namespace
 
 TFlashPlayerRuffle::TFlashPlayerRuffle(QWidget* pai, QWebEngineProfile* perfil) : TFlashPlayer(pai) {
@@ -75,17 +99,16 @@ TFlashPlayerRuffle::TFlashPlayerRuffle(QWidget* pai, QWebEngineProfile* perfil) 
     setFocusProxy(visao_);
     seguirIdioma();
 
-    textoFalha_ = new QLabel(this);
-    textoFalha_->setObjectName(QStringLiteral("textoFalha"));
-    textoFalha_->setAlignment(Qt::AlignCenter);
-    textoFalha_->setWordWrap(true);
-    textoFalha_->setMargin(24);
-    textoFalha_->setTextFormat(Qt::PlainText);
-    textoFalha_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(pagina_, &TPaginaRuffle::processoEncerrado, this, &TFlashPlayerRuffle::processoEncerrado,
+            Qt::QueuedConnection);
+
+    palcoFalha_ = new TPalcoFalha(this);
+    // The same movie again, in place: the game screen sees it load as it first did.
+    connect(palcoFalha_, &TPalcoFalha::tentarPedido, this, [this] { setMovie(movie_); });
 
     pilha_ = new QStackedLayout(this);
     pilha_->addWidget(visao_);
-    pilha_->addWidget(textoFalha_);
+    pilha_->addWidget(palcoFalha_);
     aplicarAparencia();
 }
 
@@ -132,7 +155,7 @@ void TFlashPlayerRuffle::setMovie(const QString& url) {
     movie_ = url;
     const int carga = ++carga_;
     estado_ = 0;
-    pilha_->setCurrentWidget(visao_);
+    mostrarPalco(visao_);
     timerCarga_.start();
     QMetaObject::invokeMethod(
         this,
@@ -167,10 +190,7 @@ QJsonObject TFlashPlayerRuffle::configuracao() const {
 
 void TFlashPlayerRuffle::aplicarAparencia() {
     const QColor fundo = QColor::fromString(QLatin1Char('#') + bgColor_);
-    const bool escuro = fundo.isValid() && fundo.lightness() < 128;
-    textoFalha_->setStyleSheet(
-        QStringLiteral("background: #%1; color: %2;")
-            .arg(bgColor_, escuro ? QStringLiteral("white") : QStringLiteral("black")));
+    palcoFalha_->colorir(fundo);
     pagina_->configurar(QLatin1Char('#') + bgColor_, nomeQualidade(quality_));
 }
 
@@ -178,7 +198,7 @@ void TFlashPlayerRuffle::filmeCarregado(int carga) {
     if (carga != carga_)
         return;
     // A movie that starts after its stage gave up on it is shown all the same.
-    pilha_->setCurrentWidget(visao_);
+    mostrarPalco(visao_);
     concluirCarga();
 }
 
@@ -186,14 +206,47 @@ void TFlashPlayerRuffle::filmeFalhou(int carga, const QString& motivo, const QSt
     if (carga != carga_ || estado_ == 4)
         return;
     falha_ = {motivo, detalhe};
-    escreverFalha();
-    pilha_->setCurrentWidget(textoFalha_);
+    mostrarFalha();
     concluirCarga();
 }
 
+// Loading or playing, the movie is gone with its page's process; the next
+// load makes a new page, and with it a new process.
+void TFlashPlayerRuffle::processoEncerrado() {
+    ++carga_;
+    timerCarga_.stop();
+    falha_ = {QStringLiteral("processo"), {}};
+    mostrarFalha();
+    concluirCarga();
+}
+
+void TFlashPlayerRuffle::mostrarFalha() {
+    escreverFalha();
+    mostrarPalco(palcoFalha_);
+}
+
 void TFlashPlayerRuffle::escreverFalha() {
-    textoFalha_->setText(texto("The movie at %1 could not be loaded: %2.", "Flash.falhaCarga")
-                             .arg(movie_, motivoFalha(falha_.first, falha_.second)));
+    const QString& motivo = falha_.first;
+    const bool processo = motivo == QLatin1String("processo");
+    palcoFalha_->mostrar(processo ? texto("The game stopped", "Flash.tituloProcesso")
+                                  : texto("The game could not be loaded", "Flash.tituloFalhaCarga"),
+                         dicaFalha(motivo),
+                         processo ? QString()
+                                  : texto("The movie at %1 could not be loaded: %2.", "Flash.falhaCarga")
+                                        .arg(movie_, motivoFalha(motivo, falha_.second)),
+                         processo ? texto("Restart the game", "Flash.reiniciarJogo")
+                                  : texto("Try again", "Flash.tentarNovamente"));
+}
+
+void TFlashPlayerRuffle::mostrarPalco(QWidget* palco) {
+    if (pilha_->currentWidget() == palco)
+        return;
+    const bool comFoco = Focused();
+    QWidget* foco = palco == visao_ ? static_cast<QWidget*>(visao_) : palcoFalha_->btnTentar;
+    setFocusProxy(foco);
+    pilha_->setCurrentWidget(palco);
+    if (comFoco)
+        foco->setFocus(Qt::OtherFocusReason);
 }
 
 // The stage of a failed movie, and the engine's own texts (its menu), speak
@@ -203,7 +256,7 @@ void TFlashPlayerRuffle::changeEvent(QEvent* evento) {
     if (evento->type() != QEvent::LanguageChange)
         return;
     seguirIdioma();
-    if (pilha_->currentWidget() == textoFalha_)
+    if (pilha_->currentWidget() == palcoFalha_)
         escreverFalha();
 }
 

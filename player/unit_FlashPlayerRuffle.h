@@ -8,19 +8,21 @@
 #include <QUrl>
 #include <utility>
 
-class QLabel;
 class QStackedLayout;
 class QWebEngineProfile;
 class QWebEngineView;
 class TPaginaRuffle;
+class TPalcoFalha;
 
 // The player on a real SWF engine: Ruffle's web build in an embedded browser
 // view. The movie's external calls reach OnFlashCall while it waits; ready
 // state 0 follows every new movie and 4 its start. A movie that cannot be
 // loaded (no answer, an HTTP error, not a movie, no start within the load
 // time-out) still ends in ready state 4, with a stage saying so in place of
-// the movie. The browser view holding the keyboard focus is the player
-// holding it.
+// the movie, why in plain words, and a button that tries again; so does a
+// movie whose page process ends (a crash, or killed), with a button that
+// restarts it in place. The browser view holding the keyboard focus is the
+// player holding it (the stage's button, while the stage shows).
 class TFlashPlayerRuffle : public TFlashPlayer {
     Q_OBJECT
 public:
@@ -57,7 +59,12 @@ private:
     void aplicarAparencia();
     void filmeCarregado(int carga);
     void filmeFalhou(int carga, const QString& motivo, const QString& detalhe);
+    // The page's process ended: the movie is gone, whatever its state.
+    void processoEncerrado();
+    void mostrarFalha();
     void escreverFalha();
+    // Shows the movie's view or the failure stage, the keyboard following.
+    void mostrarPalco(QWidget* palco);
     // The language the engine's page asks for (and its menus speak).
     void seguirIdioma();
     void tempoEsgotado();
@@ -93,5 +100,5 @@ private:
     QStackedLayout* pilha_;
     QWebEngineView* visao_;
     TPaginaRuffle* pagina_;
-    QLabel* textoFalha_;
+    TPalcoFalha* palcoFalha_;
 };

@@ -110,6 +110,15 @@ TPaginaRuffle::TPaginaRuffle(QWebEngineProfile* perfil, QObject* pai) : QWebEngi
     ponte.setWorldId(QWebEngineScript::MainWorld);
     ponte.setRunsOnSubFrames(false);
     scripts().insert(ponte);
+
+    connect(this, &QWebEnginePage::renderProcessTerminated, this, &TPaginaRuffle::encerrouProcesso);
+}
+
+void TPaginaRuffle::encerrouProcesso() {
+    endereco_.clear();
+    pronta_ = false;
+    filmePendente_.reset();
+    Q_EMIT processoEncerrado();
 }
 
 TPaginaRuffle::~TPaginaRuffle() {

@@ -64,6 +64,9 @@ Q_SIGNALS:
     // The movie asked to open `url`, in the page or in a window of its own:
     // nothing was opened.
     void aberturaPedida(const QUrl& url);
+    // The page's process ended (a crash, or killed): nothing plays until the
+    // next movie, which gets a new page.
+    void processoEncerrado();
 
 protected:
     bool javaScriptPrompt(const QUrl& origem, const QString& mensagem, const QString& valor,
@@ -82,6 +85,7 @@ private:
     };
 
     void criarPagina(const QUrl& endereco);
+    void encerrouProcesso();
     void paginaPronta(const QJsonObject& aviso);
     std::optional<QString> chamada(const QString& pedido);
     void executar(const QString& funcao, const QJsonValue& argumento, const QJsonValue& outro = {});

@@ -13,13 +13,17 @@
 #include "ui/unit_Componentes.h"
 #include "ui/unit_Idioma.h"
 #include "ui/unit_Painel.h"
+#include "ui/unit_PapelAcessivel.h"
 #include "ui/unit_RotuloClicavel.h"
+#include "ui/unit_TeclaAcionar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -87,6 +91,8 @@ TframeConfig::TframeConfig(TContextoTela contexto, QWidget* pai) : TFrame(pai), 
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    // Tab goes to its controls, and it scrolls to the one focused.
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setWidgetResizable(true);
@@ -113,6 +119,7 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     btnVoltar->setObjectName(QStringLiteral("btnVoltar"));
     btnVoltar->setGeometry(3, 23, 89, 25);
     btnVoltar->setFont(Componentes::fonteSegoe(12));
+    TTeclaAcionar::instalar(btnVoltar);
     empilhar(pilha, Panel1, {});
 
     textoContrato = new TRotuloClicavel(conteudo);
@@ -120,7 +127,7 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     textoContrato->setTextFormat(Qt::PlainText);
     textoContrato->setFont(Componentes::fonteSegoe(12));
     QPalette paletaContrato = textoContrato->palette();
-    paletaContrato.setColor(QPalette::WindowText, Qt::gray);
+    paletaContrato.setColor(QPalette::WindowText, Componentes::cinzaTexto);
     textoContrato->setPalette(paletaContrato);
     textoContrato->setCursor(Qt::PointingHandCursor);
     empilhar(pilha, textoContrato);
@@ -166,6 +173,11 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     selectIdioma = criarLista(conteudo, "selectIdioma", {QStringLiteral("PT"), QStringLiteral("EN")}, 0);
     empilhar(pilha, selectIdioma, {13, 3, 3, 3});
 
+    // Each list is named by its label, and the link-check box described by its text.
+    textoRender->setBuddy(opcoesRender);
+    textoQualidade->setBuddy(opcoesQualidade);
+    labelIdioma->setBuddy(selectIdioma);
+
     // Beside the performance heading, outside the stack.
     Image1 = Componentes::criarImagem(conteudo, "Image1", QStringLiteral("ENGRENAGEM32"));
     Image1->setGeometry(3, 127, 32, 32);
@@ -176,6 +188,10 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
 // lists report only a choice of the user.
 void TframeConfig::ligarEventos() {
     Conexao::protegida(btnVoltar, &QPushButton::clicked, this, &TframeConfig::btnVoltarClick);
+    // Esc is the back button too, wherever the focus is on the screen.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WidgetWithChildrenShortcut);
+    Conexao::protegida(esc, &QShortcut::activated, this, &TframeConfig::btnVoltarClick);
     Conexao::protegida(textoContrato, &TRotuloClicavel::Click, this, &TframeConfig::textoContratoClick);
     Conexao::protegida(opcoesRender, &QComboBox::activated, this, &TframeConfig::opcoesRenderChange);
     Conexao::protegida(opcoesQualidade, &QComboBox::activated, this, &TframeConfig::opcoesQualidadeChange);
@@ -196,7 +212,8 @@ void TframeConfig::init() {
 }
 
 // A box whose state changes here writes its new value through its handler;
-// setting a box to the state it already has writes nothing.
+// setting a box to the state it already has writes nothing. The link-check
+// box only shows its setting and never writes here.
 void TframeConfig::mostrarConfigs() {
     const TArquivoConfig& config = contexto_.config;
     const QString& secao = Constantes::secao;
@@ -205,21 +222,26 @@ void TframeConfig::mostrarConfigs() {
     selecionar(selectIdioma, config.ReadInteger(secao, Chave::idIdioma, 0));
 
     checkNoOffset->setChecked(config.ReadBool(secao, Chave::noOffset, false));
-    checkVLinks->setChecked(config.ReadBool(secao, Chave::ativarVerificadorLinks, true));
     checkSala->setChecked(config.ReadBool(secao, Chave::salaQL6, true));
     checkMenuCtx->setChecked(config.ReadBool(secao, Chave::menuCtx, false));
     checkAnim->setChecked(config.ReadBool(secao, Chave::usarAnim, true));
 
-    // Link checking works with the Portuguese table only; the language code is compared as stored.
+    // Link checking works with the Portuguese table only; the language code is
+    // compared as stored. In another language the box shows it off without
+    // storing that: the user's choice is back with Portuguese.
     const bool portugues =
         config.ReadString(secao, Chave::idioma, QStringLiteral("PT")) == QLatin1String("PT");
-    if (!portugues)
-        checkVLinks->setChecked(false);
+    {
+        const QSignalBlocker semGravar(checkVLinks);
+        checkVLinks->setChecked(portugues && config.ReadBool(secao, Chave::ativarVerificadorLinks, true));
+    }
     checkVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setEnabled(portugues);
     textoDescricaoVLinks->setText(
         portugues ? contexto_.idioma.get(QStringLiteral("frameConfig.textoDescricaoVLinks"))
                   : textoSoPortugues);
+    checkVLinks->setAccessibleDescription(textoDescricaoVLinks->text());
+    TPapelAcessivel::nomearPelaLegenda(btnVoltar);
 }
 
 // The main window hides the screen once it has slid out of view.
@@ -287,12 +309,13 @@ void TframeConfig::recuperarIdioma(const EErro& erro) {
 }
 
 // Declining the terms ends the program at once, without the close question.
+// Only the explicit No declines: Esc or closing the box changes nothing.
 void TframeConfig::textoContratoClick() {
     QString termos;
     for (const QString& linha : Texto::linhas(Recursos::ler(QStringLiteral("LICENCA"))))
         termos += linha + Texto::quebraLinha;
     const QString pergunta = contexto_.idioma.get(QStringLiteral("Principal.licença"), {termos});
-    if (!contexto_.servicos.mensagens->perguntar(pergunta))
+    if (contexto_.servicos.mensagens->perguntarOuFechar(pergunta) == TCaixasMensagem::TResposta::nao)
         Q_EMIT encerramentoPedido();
 }
 

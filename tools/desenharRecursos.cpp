@@ -247,16 +247,27 @@ QImage desfocar(QImage imagem, int raio) {
     return imagem;
 }
 
-// Draws a blurred copy of a shape, moved by deslocamento, under what comes next.
+// The width of the picture being drawn, in its own units (a picture drawn
+// for a screen of twice the pixel density has twice the pixels).
+qreal larguraLogica(const QPainter& pintor) {
+    return pintor.device()->width() / pintor.device()->devicePixelRatioF();
+}
+
+// Draws a blurred copy of a shape, moved by deslocamento, under what comes
+// next. The blur's radius is in the picture's units, like the shape.
 void sombra(QPainter& pintor, const QPainterPath& forma, QPointF deslocamento, const QColor& cor, int raio) {
+    const qreal densidade = pintor.device()->devicePixelRatioF();
     QImage camada = imagemVazia(pintor.device()->width(), pintor.device()->height());
+    camada.setDevicePixelRatio(densidade);
     QPainter pintorCamada(&camada);
     prepararPintor(pintorCamada);
     pintorCamada.fillPath(pintor.transform().map(forma).translated(deslocamento), cor);
     pintorCamada.end();
+    QImage desfocada = desfocar(camada, qRound(raio * densidade));
+    desfocada.setDevicePixelRatio(densidade);
     pintor.save();
     pintor.resetTransform();
-    pintor.drawImage(0, 0, desfocar(camada, raio));
+    pintor.drawImage(0, 0, desfocada);
     pintor.restore();
 }
 
@@ -348,7 +359,7 @@ void desenharLogoPrograma(QPainter& pintor, const QRectF& quadro) {
 
 // At the size of the picture: the program's icon for the desktop at every size.
 void logoPrograma(QPainter& pintor) {
-    const qreal lado = pintor.device()->width();
+    const qreal lado = larguraLogica(pintor);
     desenharLogoPrograma(pintor, QRectF(0, 0, lado, lado));
 }
 
@@ -363,7 +374,7 @@ void marca(QPainter& pintor) {
                                  Qt::AlignLeft | Qt::AlignBottom);
     const qreal ladoLogo = 56;
     const qreal largura = ladoLogo + 10 + seis.boundingRect().right();
-    const qreal esquerda = std::round((pintor.device()->width() - largura) / 2);
+    const qreal esquerda = std::round((larguraLogica(pintor) - largura) / 2);
     desenharLogoPrograma(pintor, QRectF(esquerda, 4, ladoLogo, ladoLogo));
     nome.translate(esquerda + ladoLogo + 10, 0);
     seis.translate(esquerda + ladoLogo + 10, 0);
@@ -372,7 +383,7 @@ void marca(QPainter& pintor) {
 }
 
 void engrenagemIcone(QPainter& pintor) {
-    const int lado = pintor.device()->width();
+    const qreal lado = larguraLogica(pintor);
     const qreal c = lado / 2.0;
     const QPainterPath roda = engrenagem(QPointF(c, c), c - 0.6, c * 0.74, 8, c * 0.31);
     pintor.fillPath(roda,
@@ -716,7 +727,30 @@ struct TDesenho {
     int largura;
     int altura;
     std::function<void(QPainter&)> desenhar;
+    // Also drawn at twice the pixels, "<name>@2x.png", for screens scaled by
+    // 1.5 or 2 (the desktop's icons have their own sizes).
+    bool emDobro = true;
 };
+
+// The picture at `densidade` pixels per unit: its file, and the name
+// "<name>@2x.png" at twice the pixels.
+bool salvar(const TDesenho& desenho, const QDir& pasta, int densidade) {
+    QImage imagem = imagemVazia(desenho.largura * densidade, desenho.altura * densidade);
+    imagem.setDevicePixelRatio(densidade);
+    QPainter pintor(&imagem);
+    prepararPintor(pintor);
+    desenho.desenhar(pintor);
+    pintor.end();
+    QString nome = QLatin1String(desenho.arquivo);
+    if (densidade > 1)
+        nome.insert(nome.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(densidade));
+    const QString caminho = pasta.filePath(nome);
+    imagem.setDevicePixelRatio(1);
+    if (imagem.convertToFormat(QImage::Format_ARGB32).save(caminho, "PNG"))
+        return true;
+    std::fprintf(stderr, "failed: %s\n", qPrintable(caminho));
+    return false;
+}
 
 } // namespace
 
@@ -747,27 +781,20 @@ int main(int argc, char** argv) {
         {"guarda.png", 200, 200, guarda},
         {"exclamacao.png", 32, 32, exclamacao},
         {"logo_programa.png", 64, 64, logoPrograma},
-        {"icone16.png", 16, 16, logoPrograma},
-        {"icone24.png", 24, 24, logoPrograma},
-        {"icone32.png", 32, 32, logoPrograma},
-        {"icone48.png", 48, 48, logoPrograma},
-        {"icone128.png", 128, 128, logoPrograma},
-        {"icone256.png", 256, 256, logoPrograma},
+        {"icone16.png", 16, 16, logoPrograma, false},
+        {"icone24.png", 24, 24, logoPrograma, false},
+        {"icone32.png", 32, 32, logoPrograma, false},
+        {"icone48.png", 48, 48, logoPrograma, false},
+        {"icone128.png", 128, 128, logoPrograma, false},
+        {"icone256.png", 256, 256, logoPrograma, false},
         {"visto.png", 16, 16, visto},
         {"seta.png", 10, 6, seta},
     };
     int falhas = 0;
     for (const TDesenho& desenho : desenhos) {
-        QImage imagem = imagemVazia(desenho.largura, desenho.altura);
-        QPainter pintor(&imagem);
-        prepararPintor(pintor);
-        desenho.desenhar(pintor);
-        pintor.end();
-        const QString caminho = pasta.filePath(QLatin1String(desenho.arquivo));
-        if (!imagem.convertToFormat(QImage::Format_ARGB32).save(caminho, "PNG")) {
-            std::fprintf(stderr, "failed: %s\n", qPrintable(caminho));
-            ++falhas;
-        }
+        falhas += salvar(desenho, pasta, 1) ? 0 : 1;
+        if (desenho.emDobro)
+            falhas += salvar(desenho, pasta, 2) ? 0 : 1;
     }
     return falhas == 0 ? 0 : 1;
 }

@@ -5,8 +5,10 @@
 #include "ui/unit_Painel.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -48,12 +50,35 @@ QLabel* criarTituloCabecalho(TPainel* cabecalho, const QString& texto) {
     return titulo;
 }
 
-QImage imagem(const QString& recurso) {
+namespace {
+
+QImage lerPng(const QString& recurso) {
     QByteArray dados = Recursos::ler(recurso);
     QBuffer buffer(&dados);
     QImageReader leitor(&buffer, "png");
     leitor.setAutoDetectImageFormat(false);
     return leitor.read();
+}
+
+} // namespace
+
+QImage imagem(const QString& recurso) {
+    const qreal densidade = qGuiApp->devicePixelRatio();
+    if (densidade <= 1)
+        return lerPng(recurso);
+    QImage dobro = lerPng(recurso + QStringLiteral("@2X"));
+    const QSize tamanho = dobro.size() / 2;
+    if (densidade != 2)
+        dobro = dobro.scaled(tamanho * densidade, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    dobro.setDevicePixelRatio(densidade);
+    return dobro;
+}
+
+QIcon iconePrograma() {
+    QIcon icone;
+    for (const char* recurso : {"ICONE16", "ICONE24", "ICONE32", "ICONE48", "LOGO_PROGRAMA", "ICONE128"})
+        icone.addPixmap(QPixmap::fromImage(lerPng(QLatin1String(recurso))));
+    return icone;
 }
 
 QLabel* criarImagem(QWidget* pai, const char* nome, const QString& recurso) {
@@ -71,6 +96,17 @@ QFrame* criarLinha(QWidget* pai, const char* nome, int altura) {
     linha->setFrameShadow(QFrame::Sunken);
     linha->setFixedHeight(altura);
     return linha;
+}
+
+// Two pixels of the theme's accent, which stands out on white and on the
+// tiles' greys (5:1 and more).
+void pintarFoco(QPainter& pintor, const QRect& area) {
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(QPen(QColor(0x2f, 0x5a, 0xa8), 2));
+    pintor.setBrush(Qt::NoBrush);
+    pintor.drawRoundedRect(QRectF(area).adjusted(1, 1, -1, -1), 4, 4);
+    pintor.restore();
 }
 
 void escreverMemo(QPlainTextEdit* memo, QString texto) {

@@ -54,6 +54,10 @@ QString TIdioma::get(const QString& nome) const {
     return procurar(nome).value_or(QLatin1Char('$') + nome);
 }
 
+bool TIdioma::possui(const QString& nome) const {
+    return procurar(nome).has_value();
+}
+
 QString TIdioma::get(const QString& nome, const QStringList& Args) const {
     const auto modelo = procurar(nome);
     return modelo ? Formatador::formatar(*modelo, Args) : QLatin1Char('$') + nome;

@@ -28,6 +28,8 @@ public:
     QString get(const QString& nome) const;
     // The same, its "%s" directives filled with `Args`; raises EFormato when they do not fit.
     QString get(const QString& nome, const QStringList& Args) const;
+    // Whether the table has a text for the key (letter case ignored).
+    bool possui(const QString& nome) const;
     // Replaces the table with a language file: "PT" and "EN" are built in,
     // anything else is a file path. Raises an error, keeping the old table, when it cannot be read.
     void carregarIdioma(const QString& arquivo);

@@ -1,13 +1,20 @@
 #include "ui/unit_Imagem.h"
 
+#include "ui/unit_Componentes.h"
+#include "ui/unit_TeclaAcionar.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
-TImagem::TImagem(QWidget* pai) : QWidget(pai) {}
+TImagem::TImagem(QWidget* pai) : QWidget(pai) {
+    TTeclaAcionar::instalarEmControle(this);
+}
 
 void TImagem::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.drawImage(0, 0, bitmap);
+    if (TTeclaAcionar::focoVisivel(this))
+        Componentes::pintarFoco(pintor, rect());
 }
 
 void TImagem::enterEvent(QEnterEvent*) {

@@ -7,7 +7,9 @@
 
 // A picture component: shows its bitmap at its top-left corner and reports
 // the mouse as enter, leave, down, up and click events. `hint` is a free text
-// that is never shown.
+// that is never shown. Given a focus policy, it takes the keyboard as a
+// button does: Enter or Space is a click, and a ring shows that it holds the
+// focus (unless the mouse gave it).
 class TImagem : public QWidget {
     Q_OBJECT
 public:

@@ -96,7 +96,7 @@ protected:
 };
 
 TEST_F(SemPlayer, NenhumaTelaFicaEOErroAparece) {
-    textos({QStringLiteral("frameErroFlash.textoErro=%s")});
+    textos({QStringLiteral("frameErroFlash.textoErroMotor=%s")});
     for (int tile : {0, 2}) {
         clicarTile(tile);
         EXPECT_EQ(principal->frameVelmora, nullptr);

@@ -31,6 +31,15 @@ done
 
 mkdir -p "$trabalho/fora/appdata" "$trabalho/fora/temp"
 cd "$trabalho/fora"
+# --version and --help answer without a display and without starting.
+versao=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$instalado/bin/quillet6" --version)
+[[ $versao == "Quillet 6 6.0.1" ]] || falhar "--version printed '$versao'"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$instalado/bin/quillet6" --help |
+  grep -q -- "--game" || falhar "--help does not name --game"
+if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$instalado/bin/quillet6" --game tetris \
+  2>/dev/null; then
+  falhar "an unknown game was accepted"
+fi
 saida=$(env -u QUILLET_DADOS -u DISPLAY QT_QPA_PLATFORM=offscreen QUILLET_DIAGNOSTICO=1 \
   APPDATA="$trabalho/fora/appdata" TEMP="$trabalho/fora/temp" timeout 60 "$instalado/bin/quillet6")
 echo "$saida"

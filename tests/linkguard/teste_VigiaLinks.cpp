@@ -89,6 +89,12 @@ protected:
     }
 
     void copiar(const QString& texto) { teste->areaTransferencia->copiar(texto); }
+    // The warning's back button: the game has the keyboard again.
+    void voltarAoJogo() {
+        principal->frameProtetor()->btnVoltarClick();
+        while (principal->timerOcultarQuillet->isActive())
+            principal->timerOcultarQuilletTimer();
+    }
     void escreverOpcao(const char* chave, const QString& valor) {
         principal->config->WriteString(Constantes::secao, QLatin1String(chave), valor);
     }
@@ -211,7 +217,7 @@ TEST_F(VigiaLinks, EntradaInvalidaFicaDeForaEAProtecaoSegue) {
     // The title of the page the verifier lands on is judged too.
     EXPECT_TRUE(principal->verificarBadURL(QStringLiteral("http://ok.com"), QStringLiteral("http://ok.com"),
                                            QStringLiteral("Gerador de morangos")));
-    principal->painelQuillet->hide();
+    voltarAoJogo();
     copiar(QStringLiteral("http://ruim.com"));
     EXPECT_TRUE(principal->quilletNaFrente());
     EXPECT_EQ(principal->verificadores.size(), 1);
@@ -324,6 +330,98 @@ TEST_F(VigiaLinks, AvisoFicaSobATelaDeConfiguracoes) {
     const QObjectList ordem = principal->painelQuillet->children();
     EXPECT_GT(ordem.indexOf(principal->frameConfig()), ordem.indexOf(principal->frameProtetor()));
     EXPECT_TRUE(principal->frameConfig()->isVisible());
+}
+
+// The warning says which rule found the link bad, and where a redirect led.
+TEST_F(VigiaLinks, AvisoDizPorQueConformeARegra) {
+    definirLista({QStringLiteral("ruim")});
+    const TIdioma& idioma = *principal->idioma;
+    const TframeProtetor* aviso = principal->frameProtetor();
+    const QString inicio = QStringLiteral("http://curto.ly/a");
+    const std::tuple<QString, QString, const char*> casos[] = {
+        {QStringLiteral("http://hack-gratis.com"), QString(), "frameProtetor.motivoPalavrasChave"},
+        {QStringLiteral("http://ruim.com"), QString(), "frameProtetor.motivoSiteRuim"},
+        {QStringLiteral("http://bom.com"), QStringLiteral("Gerador de MORANGOS"),
+         "frameProtetor.motivoTitulo"},
+    };
+    for (const auto& [url, titulo, chave] : casos) {
+        SCOPED_TRACE(chave);
+        ASSERT_TRUE(principal->verificarBadURL(url, inicio, titulo));
+        EXPECT_EQ(aviso->textoMotivo->text(), idioma.get(QLatin1String(chave)));
+        EXPECT_FALSE(aviso->textoMotivo->isHidden());
+        EXPECT_EQ(aviso->textoDestino->text(), idioma.get(QStringLiteral("frameProtetor.destino"), {url}));
+        EXPECT_FALSE(aviso->textoDestino->isHidden());
+    }
+    // Reached directly: no line of where it leads.
+    ASSERT_TRUE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
+    EXPECT_TRUE(aviso->textoDestino->isHidden());
+    EXPECT_EQ(aviso->textoMotivo->text(), idioma.get(QStringLiteral("frameProtetor.motivoSiteRuim")));
+}
+
+TEST_F(VigiaLinks, AvisoTiraOLinkCopiadoDaAreaDeTransferencia) {
+    definirLista({QStringLiteral("ruim")});
+    const TframeProtetor* aviso = principal->frameProtetor();
+    const QString removido =
+        principal->idioma->get(QStringLiteral("frameProtetor.removidoAreaTransferencia"));
+
+    copiar(QStringLiteral("olha isso: http://ruim.com/premio"));
+    EXPECT_TRUE(avisoVisivel());
+    EXPECT_TRUE(teste->areaTransferencia->texto.isEmpty());
+    EXPECT_EQ(aviso->textoOrigem->text(), removido);
+
+    // A disguised copy is found by its canonical address, and goes too.
+    voltarAoJogo();
+    copiar(QStringLiteral("RUIM\u200B.com"));
+    EXPECT_TRUE(teste->areaTransferencia->texto.isEmpty());
+    EXPECT_EQ(aviso->textoOrigem->text(), removido);
+
+    // A verifier's verdict comes later: what the user copied since stays,
+    // and the screen claims nothing.
+    copiar(QStringLiteral("outra coisa"));
+    ASSERT_TRUE(
+        principal->verificarBadURL(QStringLiteral("http://ruim.com/x"), QStringLiteral("curto.ly/a"), {}));
+    EXPECT_EQ(teste->areaTransferencia->texto, QStringLiteral("outra coisa"));
+    EXPECT_TRUE(aviso->textoOrigem->isHidden());
+
+    // The copied start address of a redirect is still there: it goes.
+    copiar(QStringLiteral("curto.ly/a"));
+    ASSERT_TRUE(
+        principal->verificarBadURL(QStringLiteral("http://ruim.com/x"), QStringLiteral("curto.ly/a"), {}));
+    EXPECT_TRUE(teste->areaTransferencia->texto.isEmpty());
+    EXPECT_EQ(aviso->textoOrigem->text(), removido);
+}
+
+// A link a movie asked to open was never in the clipboard: nothing is taken
+// off it, and the screen says the link was not opened instead.
+TEST_F(VigiaLinks, AvisoDeLinkDoFilmeNaoMexeNaAreaDeTransferencia) {
+    copiar(QStringLiteral("http://ruim.com"));
+    TframeProtetor* aviso = principal->frameProtetor();
+    aviso->mostrarAviso(QStringLiteral("http://ruim.com"), QStringLiteral("http://ruim.com"),
+                        TRegrasLinks::TVeredito::siteRuim, TframeProtetor::TOrigem::filme);
+    EXPECT_EQ(teste->areaTransferencia->texto, QStringLiteral("http://ruim.com"));
+    EXPECT_EQ(aviso->textoOrigem->text(), principal->idioma->get(QStringLiteral("frameProtetor.naoAberto")));
+    EXPECT_EQ(textoInfo(),
+              principal->idioma->get(QStringLiteral("frameProtetor.conselho")).replace("\r\n", "\n"));
+}
+
+// Both built-in languages explain the warning; English, which has no texts
+// of a copied link of its own, gives the general advice.
+TEST_F(VigiaLinks, AvisoNasDuasLinguas) {
+    definirLista({QStringLiteral("ruim")});
+    principal->idioma->carregarIdioma(QStringLiteral("PT"));
+    ASSERT_TRUE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
+    const TframeProtetor* aviso = principal->frameProtetor();
+    EXPECT_TRUE(
+        textoInfo().startsWith(QStringLiteral("Cuidado!\nO link \"http://ruim.com\" que você copiou")));
+    EXPECT_TRUE(aviso->textoMotivo->text().startsWith(QStringLiteral("Por que:")));
+
+    principal->idioma->carregarIdioma(QStringLiteral("EN"));
+    ASSERT_TRUE(principal->verificarBadURL(QStringLiteral("ruim.com"), QStringLiteral("ruim.com"), {}));
+    EXPECT_TRUE(textoInfo().startsWith(QStringLiteral("Be careful!\nDo not give away")))
+        << textoInfo().toStdString();
+    EXPECT_TRUE(aviso->textoMotivo->text().startsWith(QStringLiteral("Why:")));
+    for (const QLabel* linha : {aviso->textoMotivo, aviso->textoDestino, aviso->textoOrigem})
+        EXPECT_FALSE(linha->text().startsWith(QLatin1Char('$'))) << linha->text().toStdString();
 }
 
 } // namespace

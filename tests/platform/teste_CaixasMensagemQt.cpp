@@ -2,6 +2,8 @@
 #include "tests/support/unit_Impressao.h"
 #include "tests/support/unit_VigiaCaixa.h"
 
+#include <QAbstractButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 // Text that looks like markup (nested tables would hold the layout for
@@ -14,4 +16,37 @@ TEST(CaixasMensagemQt, TextoMostradoComoTextoSimples) {
         caixa->done(QMessageBox::No);
     });
     EXPECT_FALSE(TCaixasMensagemQt().perguntarInformando(texto));
+}
+
+// The terms' question: Esc and the window's close button answer neither Yes
+// nor No; the close question takes them for No.
+TEST(CaixasMensagemQt, EscNaPerguntaDosTermosNaoEResposta) {
+    using TResposta = TCaixasMensagem::TResposta;
+    TCaixasMensagemQt caixas;
+    const auto teclar = [](Qt::Key tecla) {
+        return vigiarCaixa([tecla](QMessageBox* caixa) { QTest::keyClick(caixa, tecla); });
+    };
+    {
+        const auto vigia = teclar(Qt::Key_Escape);
+        EXPECT_EQ(caixas.perguntarOuFechar(QStringLiteral("Termos")), TResposta::nenhuma);
+    }
+    {
+        const auto vigia = vigiarCaixa([](QMessageBox* caixa) { caixa->close(); });
+        EXPECT_EQ(caixas.perguntarOuFechar(QStringLiteral("Termos")), TResposta::nenhuma);
+    }
+    {
+        const auto vigia = vigiarCaixa([](QMessageBox* caixa) {
+            EXPECT_TRUE(caixa->button(QMessageBox::Cancel)->isHidden());
+            caixa->button(QMessageBox::No)->click();
+        });
+        EXPECT_EQ(caixas.perguntarOuFechar(QStringLiteral("Termos")), TResposta::nao);
+    }
+    {
+        const auto vigia = vigiarCaixa([](QMessageBox* caixa) { caixa->button(QMessageBox::Yes)->click(); });
+        EXPECT_EQ(caixas.perguntarOuFechar(QStringLiteral("Termos")), TResposta::sim);
+    }
+    {
+        const auto vigia = teclar(Qt::Key_Escape);
+        EXPECT_FALSE(caixas.perguntar(QStringLiteral("Fechar?")));
+    }
 }

@@ -160,7 +160,7 @@ TEST_F(SocketsRuffle, AServerAMovieAsksForIsTakenAndTheMovieRestartedOnceToReach
     jogo.aoConectar = [&](QTcpSocket* socket) { conversa.seguir(socket); };
     TFlashPlayerRuffle* player = criarPlayer();
     QList<TServidorSocket> aprendidos;
-    player->OnServidorSocket = [&](const TServidorSocket& servidor) { aprendidos.append(servidor); };
+    player->OnServidorSocket = [&](const TServidorSocket& achado) { aprendidos.append(achado); };
     player->setMovie(urlFixture(nome));
 
     ASSERT_TRUE(esperar([&] { return conversa.concluida() && rastros.contains(QStringLiteral("closed")); }));

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <optional>
 
 // Message boxes answered in advance; every box shown is recorded.
 class TCaixasMensagemRoteiro : public TCaixasMensagem {
@@ -17,22 +18,30 @@ public:
         QString tipo; // "pergunta", "informacao", "perguntaInformando", "erro"
         QString texto;
     };
-    std::deque<bool> respostas; // answers to Yes/No boxes, in order; No when none is left
+    // Answers to Yes/No boxes, in order: Yes, No, or the box put away with Esc
+    // (none); No when none is left.
+    std::deque<std::optional<bool>> respostas;
     QList<TCaixa> mostradas;
 
-    bool perguntar(const QString& texto) override { return responder(QStringLiteral("pergunta"), texto); }
+    bool perguntar(const QString& texto) override {
+        return responder(QStringLiteral("pergunta"), texto).value_or(false);
+    }
+    TResposta perguntarOuFechar(const QString& texto) override {
+        const std::optional<bool> resposta = responder(QStringLiteral("pergunta"), texto);
+        return !resposta ? TResposta::nenhuma : *resposta ? TResposta::sim : TResposta::nao;
+    }
     void informar(const QString& texto) override { mostradas.append({QStringLiteral("informacao"), texto}); }
     bool perguntarInformando(const QString& texto) override {
-        return responder(QStringLiteral("perguntaInformando"), texto);
+        return responder(QStringLiteral("perguntaInformando"), texto).value_or(false);
     }
     void avisarErro(const QString& texto) override { mostradas.append({QStringLiteral("erro"), texto}); }
 
 private:
-    bool responder(const QString& tipo, const QString& texto) {
+    std::optional<bool> responder(const QString& tipo, const QString& texto) {
         mostradas.append({tipo, texto});
         if (respostas.empty())
             return false;
-        const bool resposta = respostas.front();
+        const std::optional<bool> resposta = respostas.front();
         respostas.pop_front();
         return resposta;
     }
@@ -75,6 +84,7 @@ public:
     std::function<void()> receptor;
     void aoMudar(std::function<void()> r) override { receptor = std::move(r); }
     QString lerTexto() override;
+    void limpar() override { copiar(QString()); }
     // Puts text on the clipboard and notifies, as a copy would.
     void copiar(const QString& novo) {
         texto = novo;
