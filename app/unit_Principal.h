@@ -235,7 +235,9 @@ private:
     void mostrarJogoExistente(int indiceTile);
     void criarVigiaLinks();
     void criarDefinicoesRemotas();
-    void avisarLinkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
+    // `doFilme`: the address is one a movie asked to open, not a copy.
+    void avisarLinkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito,
+                        bool doFilme);
     // The four game screens, Velmora first, each null while its game is closed.
     std::array<TframeJogo*, 4> telasJogo() const;
     // Whether the program's own screens lie over the game panel.

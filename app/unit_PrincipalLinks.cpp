@@ -17,7 +17,16 @@ void TPrincipal::criarVigiaLinks() {
         .jogoComFoco = [this] { return frameVelmora && frameVelmora->emVistaComFoco(); }};
     vigiaLinks = new TVigiaLinks(*config, *servicos.areaTransferencia, listaBadURLs, listaURLsTestadas,
                                  std::move(portoes), &guardaEntregas, this);
-    Conexao::protegida(vigiaLinks, &TVigiaLinks::linkRuim, this, &TPrincipal::avisarLinkRuim);
+    Conexao::protegida(
+        vigiaLinks, &TVigiaLinks::linkRuim, this,
+        [this](const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito) {
+            avisarLinkRuim(url, urlOriginal, veredito, false);
+        });
+    Conexao::protegida(
+        vigiaLinks, &TVigiaLinks::linkDoFilmeRuim, this,
+        [this](const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito) {
+            avisarLinkRuim(url, urlOriginal, veredito, true);
+        });
     Conexao::protegida(vigiaLinks, &TVigiaLinks::verificacaoPedida, this, &TPrincipal::iniciarVerificador);
     Conexao::protegida(vigiaLinks, &TVigiaLinks::linkLiberado, this, &TPrincipal::abrirURL);
     servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
@@ -51,8 +60,10 @@ void TPrincipal::abrirLinkDoFilme(const QString& url) {
 // A bad title is announced with the window already in front; a listed site
 // brings it there once the warning is up; keywords leave it be.
 void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
-                                TRegrasLinks::TVeredito veredito) {
-    frameProtetor()->mostrarAviso(url, urlOriginal, veredito);
+                                TRegrasLinks::TVeredito veredito, bool doFilme) {
+    frameProtetor()->mostrarAviso(url, urlOriginal, veredito,
+                                  doFilme ? TframeProtetor::TOrigem::filme
+                                          : TframeProtetor::TOrigem::copiado);
     if (veredito == TRegrasLinks::TVeredito::titulo)
         trazerParaPrimeiroPlano();
     mostrarProtetor();

@@ -59,7 +59,9 @@ TVigiaLinks::TOlhar TVigiaLinks::olhar(const QString& texto) {
 // The address the movie gave is the one checked and opened; the rules see it
 // as they see it copied.
 void TVigiaLinks::julgarLinkDoFilme(const QString& url) {
+    julgandoFilme_ = true;
     const TOlhar olhado = olhar(url);
+    julgandoFilme_ = false;
     if (olhado.enderecoRuim || olhado.canonicoRuim || aberturas_.size() >= aberturasMaximas)
         return;
     aberturas_.append({url});
@@ -88,7 +90,7 @@ QString TVigiaLinks::olharCanonico(const QString& texto, const QString& endereco
     const QString url = TRegrasLinks::comPrefixo(canonico);
     if (regras().julgarNaLista(url, orcamento) != TRegrasLinks::TVeredito::siteRuim)
         return canonico;
-    Q_EMIT linkRuim(url, url, TRegrasLinks::TVeredito::siteRuim);
+    anunciar(url, url, TRegrasLinks::TVeredito::siteRuim);
     ruim = true;
     return QString();
 }
@@ -119,8 +121,15 @@ bool TVigiaLinks::julgar(QString url, QString urlOriginal, const QString& titulo
     // leads and its page title, each time with a budget of its own.
     if (veredito == TRegrasLinks::TVeredito::nenhum || veredito == TRegrasLinks::TVeredito::indeciso)
         return false;
-    Q_EMIT linkRuim(url, urlOriginal, veredito);
+    anunciar(url, urlOriginal, veredito);
     return true;
+}
+
+void TVigiaLinks::anunciar(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito) {
+    if (julgandoFilme_)
+        Q_EMIT linkDoFilmeRuim(url, urlOriginal, veredito);
+    else
+        Q_EMIT linkRuim(url, urlOriginal, veredito);
 }
 
 void TVigiaLinks::iniciarVerificador(const QString& url) {
@@ -131,7 +140,11 @@ TTrabalhador* TVigiaLinks::criarVerificador(const QString& url) {
     return new TVerificadorURL(
         url, vida_, [this, url](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
             listaURLsTestadas_.append(urlFinal);
-            if (!verificarBadURL(urlFinal, urlOriginal, titulo))
+            julgandoFilme_ = std::any_of(aberturas_.cbegin(), aberturas_.cend(),
+                                         [&url](const TAbertura& a) { return a.url == url; });
+            const bool ruim = verificarBadURL(urlFinal, urlOriginal, titulo);
+            julgandoFilme_ = false;
+            if (!ruim)
                 return;
             for (TAbertura& abertura : aberturas_)
                 abertura.ruim |= abertura.url == url;

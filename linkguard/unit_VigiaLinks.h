@@ -72,6 +72,8 @@ public:
 Q_SIGNALS:
     // `url`, reached from the copied `urlOriginal`, is bad by the rule `veredito`.
     void linkRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
+    // The same for an address a movie asked to open (nothing was copied).
+    void linkDoFilmeRuim(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
     // A copied address not found bad and not reached before is to be followed.
     void verificacaoPedida(const QString& url);
     // An address a movie asked to open may be opened.
@@ -93,6 +95,7 @@ private:
     };
     TOlhar olhar(const QString& texto);
     void terminarAbertura(const QString& url);
+    void anunciar(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
     bool julgar(QString url, QString urlOriginal, const QString& titulo, TOrcamento& orcamento);
     // The second look at the copied `texto`, whose first look found
     // `endereco` (empty when none): the canonical copy's address, or empty
@@ -111,4 +114,6 @@ private:
     TRegrasLinks regras_;
     TFilaVerificacoes fila_;
     QList<TAbertura> aberturas_;
+    // A judgement under way is of an address a movie asked to open.
+    bool julgandoFilme_ = false;
 };

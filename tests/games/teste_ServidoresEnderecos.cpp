@@ -124,8 +124,10 @@ TEST_F(LinksDoFilme, ABadAddressShowsTheWarningAndOpensNothing) {
     regras.definirLista({QStringLiteral("site-ruim\\.net")});
     principal->definirListaBadURLs(regras);
 
+    teste.areaTransferencia->texto = QStringLiteral("what the user copied");
     player->abrirEndereco(QStringLiteral("https://hack-gratis.com/morangos"));
     EXPECT_TRUE(avisoVisivel());
+    EXPECT_EQ(teste.areaTransferencia->texto, QStringLiteral("what the user copied")) << "nothing was copied";
     principal->frameProtetor()->hide();
     player->abrirEndereco(servidor.url("/curto"));
     ASSERT_TRUE(esperar([&] { return avisoVisivel(); }));
