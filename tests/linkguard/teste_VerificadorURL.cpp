@@ -19,7 +19,7 @@ bool verificadoresTerminados() {
 // Against the local server: its one address and port are let through.
 class VerificadorURL : public ::testing::Test {
 protected:
-    VerificadorURL() { TVerificadorURL::limites.destinoPermitido = servidor.destino(); }
+    VerificadorURL() { TVerificadorURL::limites.destinosPermitidos = {servidor.destino()}; }
     ~VerificadorURL() override { TVerificadorURL::limites = limitesDoPrograma; }
 
     // Every hand-over of one verifier of `endereco`, as "urlFinal | url | titulo".
@@ -141,10 +141,26 @@ TEST_F(VerificadorURL, ErroNumaEntregaEncerraEmSilencio) {
     EXPECT_EQ(errosNaAplicacao, 0);
 }
 
+// A port browsers refuse ends the check as a host that does not answer,
+// whether the link names it or a redirect leads there (the target is still
+// judged first); nothing connects to it.
+TEST_F(VerificadorURL, PortaInseguraComoHostQueNaoResponde) {
+    TServidorLocal inseguro(TServidorLocal::portasInseguras());
+    if (inseguro.porta() == 0)
+        GTEST_SKIP() << "every unsafe port tried is taken on this machine";
+    TVerificadorURL::limites.destinosPermitidos << inseguro.destino();
+    inseguro.rota("/pagina", TRespostaLocal{200, "<title>Outro protocolo</title>"});
+    servidor.rota("/desvio", TRespostaLocal::redirecionar(inseguro.url("/pagina").toUtf8()));
+    EXPECT_EQ(verificar(inseguro.url("/pagina")), QStringList());
+    EXPECT_EQ(verificar(servidor.url("/desvio")),
+              QStringList{inseguro.url("/pagina") + " | " + servidor.url("/desvio") + " | "});
+    EXPECT_EQ(inseguro.conexoesAceitas(), 0);
+}
+
 // However the link names this machine, no connection is made and nothing is
 // handed over, as when a host does not answer.
 TEST_F(VerificadorURL, EnderecoDaPropriaMaquinaNaoEContactado) {
-    TVerificadorURL::limites.destinoPermitido.clear();
+    TVerificadorURL::limites.destinosPermitidos.clear();
     servidor.rota("/pagina", TRespostaLocal{200, "<title>Local</title>"});
     const QString porta = servidor.destino().section(QLatin1Char(':'), 1);
     const QStringList enderecos = {
