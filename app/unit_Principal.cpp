@@ -254,7 +254,7 @@ void TPrincipal::FormCreate() {
     criarVigiaLinks();
     listaBadURLs.clear();
     definicoesRemotas->iniciar();
-    listaURLsTestadas.clear();
+    listaURLsTestadas.limpar();
     primeiroUso();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/unit_OcultarHomeCallback.h"
 #include "games/unit_JanelaJogos.h"
+#include "linkguard/unit_ListaURLsTestadas.h"
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
 #include "remote/unit_DocumentoRemoto.h"
@@ -77,7 +78,7 @@ public:
     TOcultarHomeCallback callbackOcultarHome;
     int fechandoJogo = -1;
     QStringList listaBadURLs;
-    QStringList listaURLsTestadas;
+    TListaURLsTestadas listaURLsTestadas;
     std::unique_ptr<TArquivoConfig> config;
     QString dataDir;
     QString configPath;

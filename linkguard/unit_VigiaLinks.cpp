@@ -7,7 +7,7 @@
 #include "platform/unit_AreaTransferencia.h"
 
 TVigiaLinks::TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
-                         QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes,
+                         QStringList& listaBadURLs, TListaURLsTestadas& listaURLsTestadas, TPortoes portoes,
                          QObject* vida, QObject* pai)
     : QObject(pai), config_(config), areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
       listaURLsTestadas_(listaURLsTestadas), portoes_(std::move(portoes)), vida_(vida),
@@ -32,7 +32,7 @@ void TVigiaLinks::areaTransferenciaMudou() {
         return;
     const QString canonico = olharCanonico(texto, endereco, orcamento);
     const QString aVerificar = endereco.isEmpty() ? canonico : endereco;
-    if (aVerificar.isEmpty() || listaURLsTestadas_.contains(aVerificar, Qt::CaseInsensitive))
+    if (aVerificar.isEmpty() || listaURLsTestadas_.contem(aVerificar))
         return;
     Q_EMIT verificacaoPedida(aVerificar);
 }
@@ -87,7 +87,7 @@ void TVigiaLinks::iniciarVerificador(const QString& url) {
 TTrabalhador* TVigiaLinks::criarVerificador(const QString& url) {
     return new TVerificadorURL(
         url, vida_, [this](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
-            listaURLsTestadas_.append(urlFinal);
+            listaURLsTestadas_.acrescentar(urlFinal);
             verificarBadURL(urlFinal, urlOriginal, titulo);
         });
 }

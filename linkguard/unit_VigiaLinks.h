@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linkguard/unit_FilaVerificacoes.h"
+#include "linkguard/unit_ListaURLsTestadas.h"
 #include "linkguard/unit_RegrasLinks.h"
 
 #include <QObject>
@@ -38,8 +39,8 @@ public:
     // and fills; they and `config` outlive it. Verifiers hand their reports
     // over only while `vida` lives.
     TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
-                QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes, QObject* vida,
-                QObject* pai);
+                QStringList& listaBadURLs, TListaURLsTestadas& listaURLsTestadas, TPortoes portoes,
+                QObject* vida, QObject* pai);
 
     // The clipboard's content changed.
     void areaTransferenciaMudou();
@@ -74,7 +75,7 @@ private:
     const TArquivoConfig& config_;
     TAreaTransferencia& areaTransferencia_;
     QStringList& listaBadURLs_;
-    QStringList& listaURLsTestadas_;
+    TListaURLsTestadas& listaURLsTestadas_;
     TPortoes portoes_;
     QObject* vida_;
     // The compiled form of `listaBadURLs_`.

@@ -75,7 +75,7 @@ TEST_F(VerificadorURL, JanelaRegistraCadaEnderecoAlcancado) {
     TPrincipal principal(std::move(teste.servicos));
     principal.iniciarVerificador(servidor.url("/curto"));
     ASSERT_TRUE(verificadoresTerminados());
-    EXPECT_EQ(principal.listaURLsTestadas,
+    EXPECT_EQ(principal.listaURLsTestadas.entradas(),
               QStringList({servidor.url("/meio"), servidor.url("/final"), servidor.url("/final")}));
 }
 
@@ -210,7 +210,7 @@ protected:
     TArquivoConfig config;
     TAreaTransferenciaFalsa area;
     QStringList listaBadURLs;
-    QStringList listaURLsTestadas;
+    TListaURLsTestadas listaURLsTestadas;
     TVigiaLinks vigia;
 };
 
@@ -223,7 +223,7 @@ TEST_F(VigiaComVerificador, HostNumericoEVerificadoPeloEnderecoCanonico) {
     const QString porta = servidor.destino().section(QLatin1Char(':'), 1);
     area.copiar("entra em HTTP://2130706433:" + porta + "/pagina");
     ASSERT_TRUE(verificadoresTerminados());
-    EXPECT_EQ(listaURLsTestadas, QStringList{servidor.url("/pagina")});
+    EXPECT_EQ(listaURLsTestadas.entradas(), QStringList{servidor.url("/pagina")});
     EXPECT_EQ(servidor.contar("/pagina"), 1);
 }
 
@@ -238,5 +238,5 @@ TEST_F(VigiaComVerificador, MesmoLinkCopiadoDezVezesUmaVerificacao) {
     servidor.abrirPortao(1);
     ASSERT_TRUE(verificadoresTerminados());
     EXPECT_EQ(servidor.contar("/lento"), 1);
-    EXPECT_EQ(listaURLsTestadas, QStringList{servidor.url("/lento")});
+    EXPECT_EQ(listaURLsTestadas.entradas(), QStringList{servidor.url("/lento")});
 }
