@@ -1,5 +1,6 @@
 #include "app/unit_Principal.h"
 
+#include "app/unit_AlternanciaContida.h"
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
@@ -37,6 +38,7 @@ namespace {
 const QColor corFundoHome(247, 247, 247);
 constexpr int passoTransicao = 52;
 constexpr int alturaTextoVersao = 39; // of the about text, at its least
+constexpr int intervaloTelaCheia = 1000;
 
 QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
     auto* timer = new QTimer(dono);
@@ -116,6 +118,9 @@ void TPrincipal::criarComponentes() {
     Conexao::protegida(timermostrarQuillet, &QTimer::timeout, this, &TPrincipal::timermostrarQuilletTimer);
     Conexao::protegida(timerOcultarQuillet, &QTimer::timeout, this, &TPrincipal::timerOcultarQuilletTimer);
     Conexao::protegida(AnimLogo, &QTimer::timeout, this, &TPrincipal::AnimLogoTimer);
+    // Switching re-creates the native window: a movie asking every 200 ms
+    // would have it re-created several times a second.
+    telaCheiaContida = new TAlternanciaContida([this] { modoFullscreen(); }, intervaloTelaCheia, this);
 }
 
 void TPrincipal::criarHome() {

@@ -24,6 +24,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class QTimer;
+class TAlternanciaContida;
 class TArquivoConfig;
 class TDefinicoesRemotas;
 class TIdioma;
@@ -68,6 +69,8 @@ public:
     QTimer* timermostrarQuillet;
     QTimer* timerOcultarQuillet;
     QPushButton* btnConfig;
+    // The movies' full-screen requests, honoured at most once a second.
+    TAlternanciaContida* telaCheiaContida;
     QPlainTextEdit* textoVersao;
     QToolButton* btnKestrum;
     QToolButton* btnYouTube;

@@ -2,6 +2,7 @@
 // application-wide filter that keeps the right button away from a focused game.
 #include "app/unit_Principal.h"
 
+#include "app/unit_AlternanciaContida.h"
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
@@ -37,7 +38,7 @@ void TPrincipal::ligarTelaJogo(TframeJogo* tela) {
         mostrarHome();
         callbackOcultarHome = {static_cast<QWidget*>(tela), &QWidget::hide};
     });
-    Conexao::protegida(tela, &TframeJogo::telaCheiaPedida, this, &TPrincipal::modoFullscreen);
+    Conexao::protegida(tela, &TframeJogo::telaCheiaPedida, telaCheiaContida, &TAlternanciaContida::pedir);
     Conexao::protegida(tela, &TframeJogo::conectando, this, [this] {
         repaint();
         painelJogo->repaint();
