@@ -8,6 +8,7 @@
 #include "player/unit_FlashPlayerRuffle.h"
 #include "player/unit_FlashPlayerSubstituto.h"
 #include "player/unit_PaginaRuffle.h"
+#include "player/unit_PerfisRuffle.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QApplication>
@@ -94,12 +95,12 @@ int main(int argc, char** argv) {
         std::printf("The SWF engine is not installed: no engine figures.\n");
         return 0;
     }
-    auto* motor = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
+    auto* motor = new TFlashPlayerRuffle(&janela, TPerfisRuffle::perfil(QStringLiteral("bench"), {}));
     linha("engine", "first movie (browser starting)", tempoAte4(motor, url), memoria());
     linha("engine", "next movies in the same player, median", mediana(repetir(vezes, motor, url)), memoria());
     linha("engine", "a movie of another origin, same player",
           tempoAte4(motor, outraOrigem.url("/avm1_ei.swf")), memoria());
-    auto* segundo = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
+    auto* segundo = new TFlashPlayerRuffle(&janela, TPerfisRuffle::perfil(QStringLiteral("bench"), {}));
     linha("engine", "a second player (its own page)", tempoAte4(segundo, url), memoria());
     delete segundo;
     delete motor;

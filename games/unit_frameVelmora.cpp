@@ -164,7 +164,7 @@ void TframeVelmora::criarPainelDesempenho() {
 }
 
 void TframeVelmora::iniciar() {
-    criarFlash(areaC);
+    criarFlash(areaC, nomeJogo);
     registrarTextos();
     Flash->setMovie(contexto_.servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
                     sufixoSala());

@@ -10,6 +10,14 @@ QString TPastasSistemaLinux::pastaDadosUsuario() const {
     return QDir::homePath() + QStringLiteral("/.config");
 }
 
+QString TPastasSistemaLinux::pastaCacheUsuario() const {
+    if (const QString localAppData = variavel("LOCALAPPDATA"); !localAppData.isEmpty())
+        return localAppData;
+    if (const QString xdg = variavel("XDG_CACHE_HOME"); !xdg.isEmpty())
+        return xdg;
+    return QDir::homePath() + QStringLiteral("/.cache");
+}
+
 QString TPastasSistemaLinux::pastaTemporaria() const {
     if (const QString temp = variavel("TEMP"); !temp.isEmpty())
         return temp;

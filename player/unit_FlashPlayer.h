@@ -57,9 +57,18 @@ private:
     std::optional<QString>* respostaEmCurso_ = nullptr;
 };
 
-// Creates player controls; fails with EOleSysError when the control is not available.
+// Creates player controls; fails with EOleSysError when the control is not
+// available. What a game's movies store on this computer through their
+// players (cookies, saved data, databases, cache) is that game's own, kept
+// apart from the other games'.
 class TFabricaPlayer {
 public:
     virtual ~TFabricaPlayer() = default;
-    virtual TFlashPlayer* criar(QWidget* pai) = 0;
+    // A player of the game named `jogo`.
+    virtual TFlashPlayer* criar(QWidget* pai, const QString& jogo) = 0;
+    // What the game's players keep on this computer, in bytes, counted until
+    // the count passes `ate` (a count over `ate` says only that).
+    virtual qint64 tamanhoDados(const QString& jogo, qint64 ate) = 0;
+    // Erases it. False, with nothing erased, while a player of the game lives.
+    virtual bool limparDados(const QString& jogo) = 0;
 };

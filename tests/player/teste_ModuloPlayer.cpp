@@ -26,7 +26,7 @@ protected:
     // The class of the player the factory makes with QUILLET_PLAYER set to `escolha`.
     QString criado(TFabricaPlayerLinux& fabrica, const char* escolha) {
         qputenv("QUILLET_PLAYER", escolha);
-        std::unique_ptr<TFlashPlayer> player(fabrica.criar(&janela));
+        std::unique_ptr<TFlashPlayer> player(fabrica.criar(&janela, QStringLiteral("Velmora")));
         return QString::fromLatin1(player->metaObject()->className());
     }
 
