@@ -9,6 +9,7 @@
 #include "core/unit_Recursos.h"
 #include "core/unit_Texto.h"
 #include "core/unit_TratadorErros.h"
+#include "games/unit_DadosJogos.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "remote/unit_DefinicoesRemotas.h"
@@ -256,6 +257,7 @@ void TPrincipal::FormCreate() {
                               textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"),
                                                      {Constantes::versaoTexto})));
 
+    conferirDadosJogos(TDadosJogos::jogos());
     criarVigiaLinks();
     listaBadURLs.clear();
     definicoesRemotas->iniciar();
@@ -338,6 +340,7 @@ void TPrincipal::ligarTelaOculta(TframeConfig* tela) {
     Conexao::protegida(tela, &TframeConfig::voltarPedido, this, [this] { ocultarQuillet(painelHome); });
     Conexao::protegida(tela, &TframeConfig::encerramentoPedido, this,
                        [this] { servicos.encerramento->encerrarAgora(); });
+    Conexao::protegida(tela, &TframeConfig::limpezaDadosPedida, this, &TPrincipal::limparDadosJogos);
 }
 
 void TPrincipal::ligarTelaOculta(TframeErroFlash* tela) {

@@ -155,6 +155,12 @@ public:
     void abrirLurrow();
     void fecharVelmora();
     void fecharOutroJogo();
+    // What the games keep on this computer (TDadosJogos): the closed games of
+    // `jogos` over the cap have it erased, and the user is told once, when
+    // the event loop next runs.
+    void conferirDadosJogos(const QStringList& jogos);
+    // Closes the open games and erases every game's data, and says so.
+    void limparDadosJogos();
 
     // Link protection: the clipboard handler and the judge are the watcher's.
     void WMDrawClipboard();

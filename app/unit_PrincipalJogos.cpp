@@ -7,6 +7,7 @@
 #include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
+#include "games/unit_DadosJogos.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
 #include "ui/unit_AjustePai.h"
@@ -14,6 +15,7 @@
 #include "ui/unit_Painel.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 
 // A screen whose start fails (no player control) is destroyed and its
 // reference emptied; the error goes on to the application-wide handler.
@@ -90,12 +92,32 @@ void TPrincipal::abrirLurrow() {
 
 void TPrincipal::fecharVelmora() {
     delete std::exchange(frameVelmora, nullptr);
+    conferirDadosJogos({TframeVelmora::nomeJogo});
 }
 
 void TPrincipal::fecharOutroJogo() {
-    if (fechandoJogo >= 0 && fechandoJogo < static_cast<int>(framesOutroJogo.size()))
+    if (fechandoJogo >= 0 && fechandoJogo < static_cast<int>(framesOutroJogo.size())) {
         delete std::exchange(framesOutroJogo[fechandoJogo], nullptr);
+        conferirDadosJogos({TframeOutroJogo::dadosJogo(fechandoJogo).nome});
+    }
     fechandoJogo = -1;
+}
+
+void TPrincipal::conferirDadosJogos(const QStringList& jogos) {
+    const QString aviso = TDadosJogos(contextoTelas()).conferir(jogos);
+    if (!aviso.isEmpty())
+        QTimer::singleShot(0, this, [this, aviso] { servicos.mensagens->informar(aviso); });
+}
+
+// Asked for on the settings screen, which lies over the game panel: the games
+// go without a slide.
+void TPrincipal::limparDadosJogos() {
+    concluirTransicaoEmCurso();
+    delete std::exchange(frameVelmora, nullptr);
+    for (TframeOutroJogo*& tela : framesOutroJogo)
+        delete std::exchange(tela, nullptr);
+    fechandoJogo = -1;
+    servicos.mensagens->informar(TDadosJogos(contextoTelas()).limparTodos());
 }
 
 // Tile 0 is Velmora, tiles 1 to 3 the other games 0 to 2.

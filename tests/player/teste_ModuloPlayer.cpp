@@ -68,3 +68,26 @@ TEST_F(ModuloPlayer, WithoutAUsableModuleTheStandInPlaysUnlessTheEngineIsDemande
     }
     EXPECT_EQ(carregada("libQt6WebEngine"), navegadorAntes);
 }
+
+// Through the module as the program goes: a game's profile makes its folders
+// under the factory's; erasing is refused while the game's player lives, and
+// once it is gone the folders go and the profile with them.
+TEST_F(ModuloPlayer, AGamesDataIsErasedOnlyOnceItsPlayerIsGone) {
+    if (!QFileInfo::exists(QStringLiteral(QUILLET_DIR_RUFFLE "/ruffle/ruffle.js")))
+        GTEST_SKIP() << "the SWF engine is not installed";
+    QTemporaryDir raiz;
+    TFabricaPlayerLinux fabrica(
+        {raiz.filePath(QStringLiteral("dados")), raiz.filePath(QStringLiteral("cache"))},
+        {QStringLiteral(QUILLET_PASTA_MODULOS)});
+    auto player = std::unique_ptr<TFlashPlayer>(fabrica.criar(&janela, QStringLiteral("Gumbrel")));
+    const QString pasta = raiz.filePath(QStringLiteral("dados/Gumbrel"));
+    EXPECT_TRUE(QFileInfo(pasta).isDir());
+    EXPECT_GT(fabrica.tamanhoDados(QStringLiteral("Gumbrel"), 1 << 30), 0);
+
+    EXPECT_FALSE(fabrica.limparDados(QStringLiteral("Gumbrel")));
+    EXPECT_TRUE(QFileInfo(pasta).isDir());
+    player.reset();
+    EXPECT_TRUE(fabrica.limparDados(QStringLiteral("Gumbrel")));
+    EXPECT_FALSE(QFileInfo::exists(pasta));
+    EXPECT_EQ(fabrica.tamanhoDados(QStringLiteral("Gumbrel"), 1 << 30), 0);
+}
