@@ -257,7 +257,8 @@ void TPrincipal::FormCreate() {
                               textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"),
                                                      {Constantes::versaoTexto})));
 
-    conferirDadosJogos(TDadosJogos::jogos());
+    criarDadosJogos();
+    dadosJogos->conferir(TDadosJogos::jogos());
     criarVigiaLinks();
     listaBadURLs.clear();
     definicoesRemotas->iniciar();

@@ -26,6 +26,7 @@ class QToolButton;
 class QTimer;
 class TAlternanciaContida;
 class TArquivoConfig;
+class TDadosJogos;
 class TDefinicoesRemotas;
 class TIdioma;
 class TImagem;
@@ -107,6 +108,8 @@ public:
     // window on its lists; created at start-up.
     TVigiaLinks* vigiaLinks = nullptr;
     TDefinicoesRemotas* definicoesRemotas = nullptr;
+    // The cap on what each game keeps on this computer; created at start-up.
+    std::unique_ptr<TDadosJogos> dadosJogos;
 
     // Start-up.
     std::unique_ptr<QIODevice> QuilletRSC(const QString& Nome) const;
@@ -155,10 +158,6 @@ public:
     void abrirLurrow();
     void fecharVelmora();
     void fecharOutroJogo();
-    // What the games keep on this computer (TDadosJogos): the closed games of
-    // `jogos` over the cap have it erased, and the user is told once, when
-    // the event loop next runs.
-    void conferirDadosJogos(const QStringList& jogos);
     // Closes the open games and erases every game's data, and says so.
     void limparDadosJogos();
 
@@ -208,6 +207,9 @@ private:
     template <typename TTela, typename TIniciar> void construirTela(TTela*& tela, TIniciar iniciar);
     void ligarTelaJogo(TframeJogo* tela);
     void abrirOutroJogo(int indice);
+    void criarDadosJogos();
+    // Whether the screen of the game whose data goes by `jogo` is open.
+    bool jogoAberto(const QString& jogo) const;
 
     bool lerOpcao(const QString& chave, bool padrao) const;
     bool animar() const;

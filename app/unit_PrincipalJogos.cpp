@@ -92,21 +92,30 @@ void TPrincipal::abrirLurrow() {
 
 void TPrincipal::fecharVelmora() {
     delete std::exchange(frameVelmora, nullptr);
-    conferirDadosJogos({TframeVelmora::nomeJogo});
+    dadosJogos->conferir({TframeVelmora::nomeJogo});
 }
 
 void TPrincipal::fecharOutroJogo() {
     if (fechandoJogo >= 0 && fechandoJogo < static_cast<int>(framesOutroJogo.size())) {
         delete std::exchange(framesOutroJogo[fechandoJogo], nullptr);
-        conferirDadosJogos({TframeOutroJogo::dadosJogo(fechandoJogo).nome});
+        dadosJogos->conferir({TframeOutroJogo::dadosJogo(fechandoJogo).nome});
     }
     fechandoJogo = -1;
 }
 
-void TPrincipal::conferirDadosJogos(const QStringList& jogos) {
-    const QString aviso = TDadosJogos(contextoTelas()).conferir(jogos);
-    if (!aviso.isEmpty())
-        QTimer::singleShot(0, this, [this, aviso] { servicos.mensagens->informar(aviso); });
+// A notice waits for the event loop, so that the check's hand-over returns at once.
+void TPrincipal::criarDadosJogos() {
+    dadosJogos = std::make_unique<TDadosJogos>(
+        contextoTelas(), &guardaEntregas, [this](const QString& jogo) { return jogoAberto(jogo); },
+        [this](const QString& aviso) {
+            QTimer::singleShot(0, this, [this, aviso] { servicos.mensagens->informar(aviso); });
+        });
+}
+
+// The games' names and screens come in the same order, Velmora first.
+bool TPrincipal::jogoAberto(const QString& jogo) const {
+    const qsizetype indice = TDadosJogos::jogos().indexOf(jogo);
+    return indice >= 0 && telasJogo().at(static_cast<size_t>(indice)) != nullptr;
 }
 
 // Asked for on the settings screen, which lies over the game panel: the games
@@ -117,7 +126,7 @@ void TPrincipal::limparDadosJogos() {
     for (TframeOutroJogo*& tela : framesOutroJogo)
         delete std::exchange(tela, nullptr);
     fechandoJogo = -1;
-    servicos.mensagens->informar(TDadosJogos(contextoTelas()).limparTodos());
+    servicos.mensagens->informar(dadosJogos->limparTodos());
 }
 
 // Tile 0 is Velmora, tiles 1 to 3 the other games 0 to 2.

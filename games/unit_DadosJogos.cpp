@@ -1,5 +1,6 @@
 #include "games/unit_DadosJogos.h"
 
+#include "games/unit_MedidorDadosJogos.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
 #include "platform/unit_Servicos.h"
@@ -10,19 +11,26 @@ QStringList TDadosJogos::jogos() {
             TframeOutroJogo::dadosJogo(2).nome};
 }
 
-TDadosJogos::TDadosJogos(TContextoTela contexto) : contexto_(contexto) {}
+TDadosJogos::TDadosJogos(TContextoTela contexto, QObject* vida,
+                         std::function<bool(const QString& jogo)> aberto,
+                         std::function<void(const QString& aviso)> avisar)
+    : contexto_(contexto), vida_(vida), aberto_(std::move(aberto)), avisar_(std::move(avisar)) {}
+
+void TDadosJogos::conferir(const QStringList& jogos) {
+    (new TMedidorDadosJogos(contexto_.servicos.fabricaPlayer->medidorDados(), jogos, limite, vida_,
+                            [this](const QStringList& acima) { apagarAcima(acima); }))
+        ->Start();
+}
 
 // A game whose player still lives keeps its data until the next check.
-QString TDadosJogos::conferir(const QStringList& jogos) {
-    TFabricaPlayer& fabrica = *contexto_.servicos.fabricaPlayer;
+void TDadosJogos::apagarAcima(const QStringList& acima) {
     QStringList limpos;
-    for (const QString& jogo : jogos)
-        if (fabrica.tamanhoDados(jogo, limite) > limite && fabrica.limparDados(jogo))
+    for (const QString& jogo : acima)
+        if (!aberto_(jogo) && contexto_.servicos.fabricaPlayer->limparDados(jogo))
             limpos << jogo;
-    if (limpos.isEmpty())
-        return {};
-    return contexto_.idioma.get(QStringLiteral("Mensagem.dadosJogoExcedidos"),
-                                {limpos.join(QStringLiteral(", ")), QString::number(limiteMb)});
+    if (!limpos.isEmpty())
+        avisar_(contexto_.idioma.get(QStringLiteral("Mensagem.dadosJogoExcedidos"),
+                                     {limpos.join(QStringLiteral(", ")), QString::number(limiteMb)}));
 }
 
 QString TDadosJogos::limparTodos() {

@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QObject;
 
 // What each game keeps on this computer through its player (cookies, the
 // movies' saved data, databases, cache) is capped: checked when the program
@@ -19,14 +22,23 @@ public:
     // The names the four games' data goes by, Velmora first.
     static QStringList jogos();
 
-    explicit TDadosJogos(TContextoTela contexto);
+    // `aberto` tells whether a game's screen is open; `avisar` shows a
+    // notice. The checks' hand-overs run only while `vida` lives.
+    TDadosJogos(TContextoTela contexto, QObject* vida, std::function<bool(const QString& jogo)> aberto,
+                std::function<void(const QString& aviso)> avisar);
 
-    // Erases the data of each game of `jogos` (none of them open) that is over
-    // the cap. The notice to show, naming them; empty when none was.
-    QString conferir(const QStringList& jogos);
+    // Counts on a worker what each game of `jogos` keeps; back on the UI
+    // thread, erases it for each one over the cap whose screen is not open by
+    // then (an open one is checked when it closes), and tells once.
+    void conferir(const QStringList& jogos);
     // Erases every game's data (their screens closed). The notice to show.
     QString limparTodos();
 
 private:
+    void apagarAcima(const QStringList& acima);
+
     TContextoTela contexto_;
+    QObject* vida_;
+    std::function<bool(const QString& jogo)> aberto_;
+    std::function<void(const QString& aviso)> avisar_;
 };

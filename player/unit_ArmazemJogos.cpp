@@ -35,24 +35,21 @@ qint64 tamanhoPasta(const QString& pasta, qint64 ate) {
 
 } // namespace
 
-TArmazemJogos::TArmazemJogos(TPastasNavegador bases) : bases_(std::move(bases)) {}
-
-qint64 TArmazemJogos::tamanho(const QString& jogo, qint64 ate) {
+TArmazemJogos::TArmazemJogos(TPastasNavegador bases) : bases_(std::move(bases)) {
     arrumar();
-    const TPastasNavegador pastas = bases_.doJogo(jogo);
-    const qint64 dados = tamanhoPasta(pastas.dados, ate);
-    return dados > ate ? dados : dados + tamanhoPasta(pastas.cache, ate - dados);
+}
+
+qint64 TArmazemJogos::tamanho(const TPastasNavegador& pastasJogo, qint64 ate) {
+    const qint64 dados = tamanhoPasta(pastasJogo.dados, ate);
+    return dados > ate ? dados : dados + tamanhoPasta(pastasJogo.cache, ate - dados);
 }
 
 void TArmazemJogos::descartar(const QString& jogo) {
-    arrumar();
     descartarPasta(bases_.dados, jogo);
     descartarPasta(bases_.cache, jogo);
 }
 
 void TArmazemJogos::arrumar() {
-    if (std::exchange(arrumado_, true))
-        return;
     for (const QString& antigo : antigos)
         descartarPasta(bases_.dados, antigo);
     for (const QString& base : {bases_.dados, bases_.cache})

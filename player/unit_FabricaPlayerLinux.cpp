@@ -87,8 +87,10 @@ TFlashPlayer* TFabricaPlayerLinux::criar(QWidget* pai, const QString& jogo) {
     return new TFlashPlayerSubstituto(pai);
 }
 
-qint64 TFabricaPlayerLinux::tamanhoDados(const QString& jogo, qint64 ate) {
-    return armazem_.tamanho(jogo, ate);
+TFabricaPlayer::TMedidorDados TFabricaPlayerLinux::medidorDados() const {
+    return [bases = armazem_.bases()](const QString& jogo, qint64 ate) {
+        return TArmazemJogos::tamanho(bases.doJogo(jogo), ate);
+    };
 }
 
 // A module never loaded made no profile; its folders hold only what earlier runs left.

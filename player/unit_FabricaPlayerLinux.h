@@ -33,7 +33,7 @@ public:
     static QStringList pastasPadrao();
 
     TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
-    qint64 tamanhoDados(const QString& jogo, qint64 ate) override;
+    TMedidorDados medidorDados() const override;
     bool limparDados(const QString& jogo) override;
     // Whether players on the SWF engine can be made: its module loads and the
     // engine's files are there. Loads the module, and with it the browser.

@@ -66,9 +66,12 @@ public:
     virtual ~TFabricaPlayer() = default;
     // A player of the game named `jogo`.
     virtual TFlashPlayer* criar(QWidget* pai, const QString& jogo) = 0;
-    // What the game's players keep on this computer, in bytes, counted until
-    // the count passes `ate` (a count over `ate` says only that).
-    virtual qint64 tamanhoDados(const QString& jogo, qint64 ate) = 0;
+    // Counts what a game's players keep on this computer, in bytes, until the
+    // count passes `ate` (a count over `ate` says only that).
+    using TMedidorDados = std::function<qint64(const QString& jogo, qint64 ate)>;
+    // A counter that stands alone: it may run on a worker, also after the
+    // factory is gone.
+    virtual TMedidorDados medidorDados() const = 0;
     // Erases it. False, with nothing erased, while a player of the game lives.
     virtual bool limparDados(const QString& jogo) = 0;
 };

@@ -84,14 +84,15 @@ TEST_F(ArmazemJogos, DescartarTiraAsPastasDoJogoSoAsDele) {
 }
 
 // What an earlier run left to delete, and the folders of the one profile all
-// games once shared, go at the first look.
+// games once shared, go when the folders are first taken in hand.
 TEST_F(ArmazemJogos, PrimeiroUsoApagaRestosEOPerfilCompartilhadoAntigo) {
     escrever(dados(".descartados/Velmora-1/Cookies"), 10);
     escrever(cache(".descartados/Velmora-1/Cache/1"), 10);
     escrever(dados("armazenamento/Local Storage/1"), 10);
     escrever(dados("cache/Cache/1"), 10);
     escrever(dados("Velmora/Cookies"), 10);
-    EXPECT_EQ(armazem.tamanho(QStringLiteral("Velmora"), 1'000'000), 2 * bloco);
+    const TArmazemJogos novo({dados(), cache()});
+    EXPECT_EQ(novo.tamanho(QStringLiteral("Velmora"), 1'000'000), 2 * bloco);
     EXPECT_FALSE(QFileInfo::exists(dados("armazenamento")));
     EXPECT_FALSE(QFileInfo::exists(dados("cache")));
     EXPECT_TRUE(lixoEsvaziado());

@@ -82,12 +82,12 @@ TEST_F(ModuloPlayer, AGamesDataIsErasedOnlyOnceItsPlayerIsGone) {
     auto player = std::unique_ptr<TFlashPlayer>(fabrica.criar(&janela, QStringLiteral("Gumbrel")));
     const QString pasta = raiz.filePath(QStringLiteral("dados/Gumbrel"));
     EXPECT_TRUE(QFileInfo(pasta).isDir());
-    EXPECT_GT(fabrica.tamanhoDados(QStringLiteral("Gumbrel"), 1 << 30), 0);
+    EXPECT_GT(fabrica.medidorDados()(QStringLiteral("Gumbrel"), 1 << 30), 0);
 
     EXPECT_FALSE(fabrica.limparDados(QStringLiteral("Gumbrel")));
     EXPECT_TRUE(QFileInfo(pasta).isDir());
     player.reset();
     EXPECT_TRUE(fabrica.limparDados(QStringLiteral("Gumbrel")));
     EXPECT_FALSE(QFileInfo::exists(pasta));
-    EXPECT_EQ(fabrica.tamanhoDados(QStringLiteral("Gumbrel"), 1 << 30), 0);
+    EXPECT_EQ(fabrica.medidorDados()(QStringLiteral("Gumbrel"), 1 << 30), 0);
 }

@@ -34,7 +34,9 @@ void teclar(Qt::Key tecla, Qt::KeyboardModifiers modificadores = Qt::NoModifier)
 class TFabricaRuffle : public TFabricaPlayer {
 public:
     TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
-    qint64 tamanhoDados(const QString&, qint64) override { return 0; }
+    TMedidorDados medidorDados() const override {
+        return [](const QString&, qint64) { return 0; };
+    }
     bool limparDados(const QString&) override { return true; }
 };
 

@@ -18,8 +18,8 @@ TFlashPlayer* TFabricaPlayerFalsa::criar(QWidget* pai, const QString& jogo) {
     return player;
 }
 
-qint64 TFabricaPlayerFalsa::tamanhoDados(const QString& jogo, qint64 ate) {
-    return std::min(dados.value(jogo), ate + 1);
+TFabricaPlayer::TMedidorDados TFabricaPlayerFalsa::medidorDados() const {
+    return [dados = dados](const QString& jogo, qint64 ate) { return std::min(dados.value(jogo), ate + 1); };
 }
 
 bool TFabricaPlayerFalsa::limparDados(const QString& jogo) {

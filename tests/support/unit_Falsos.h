@@ -127,7 +127,7 @@ public:
     QStringList limpos; // every game erased, in order
 
     TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
-    qint64 tamanhoDados(const QString& jogo, qint64 ate) override;
+    TMedidorDados medidorDados() const override;
     bool limparDados(const QString& jogo) override;
 };
 
@@ -135,7 +135,9 @@ public:
 class TFabricaPlayerAusente : public TFabricaPlayer {
 public:
     TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
-    qint64 tamanhoDados(const QString&, qint64) override { return 0; }
+    TMedidorDados medidorDados() const override {
+        return [](const QString&, qint64) { return 0; };
+    }
     bool limparDados(const QString&) override { return true; }
 };
 
