@@ -2,6 +2,8 @@
 
 #include "platform/unit_PastasSistema.h"
 
+#include <initializer_list>
+
 // APPDATA, LOCALAPPDATA and TEMP when set; otherwise the XDG config home (or
 // ~/.config), the XDG cache home (or ~/.cache) and TMPDIR (or /tmp).
 class TPastasSistemaLinux : public TPastasSistema {
@@ -11,5 +13,6 @@ public:
     QString pastaTemporaria() const override;
 
 private:
-    static QString variavel(const char* nome);
+    // The first of the variables that is set, else `padrao`.
+    static QString primeira(std::initializer_list<const char*> variaveis, const QString& padrao);
 };
