@@ -1,5 +1,6 @@
 #include "app/unit_Principal.h"
 
+#include "app/unit_AlternanciaContida.h"
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
@@ -8,6 +9,7 @@
 #include "core/unit_Recursos.h"
 #include "core/unit_Texto.h"
 #include "core/unit_TratadorErros.h"
+#include "games/unit_DadosJogos.h"
 #include "games/unit_ServidoresJogos.h"
 #include "games/unit_frameErroFlash.h"
 #include "linkguard/unit_frameProtetor.h"
@@ -45,6 +47,7 @@ constexpr int alturaTextoVersao = 39; // of the about text, at its least
 // (across, the link buttons against the settings button; down, the tiles,
 // the middle row and the English about text), with a margin for wider fonts.
 constexpr QSize tamanhoMinimo(560, 520);
+constexpr int intervaloTelaCheia = 1000;
 
 QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
     auto* timer = new QTimer(dono);
@@ -127,6 +130,9 @@ void TPrincipal::criarComponentes() {
     Conexao::protegida(timermostrarQuillet, &QTimer::timeout, this, &TPrincipal::timermostrarQuilletTimer);
     Conexao::protegida(timerOcultarQuillet, &QTimer::timeout, this, &TPrincipal::timerOcultarQuilletTimer);
     Conexao::protegida(AnimLogo, &QTimer::timeout, this, &TPrincipal::AnimLogoTimer);
+    // Switching re-creates the native window: a movie asking every 200 ms
+    // would have it re-created several times a second.
+    telaCheiaContida = new TAlternanciaContida([this] { modoFullscreen(); }, intervaloTelaCheia, this);
 }
 
 void TPrincipal::criarHome() {
@@ -267,10 +273,12 @@ void TPrincipal::FormCreate() {
                               textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Atualizado"),
                                                      {Constantes::versaoTexto})));
 
+    criarDadosJogos();
+    dadosJogos->conferir(TDadosJogos::jogos());
     criarVigiaLinks();
     listaBadURLs.clear();
     definicoesRemotas->iniciar();
-    listaURLsTestadas.clear();
+    listaURLsTestadas.limpar();
     primeiroUso();
 }
 
@@ -351,6 +359,7 @@ void TPrincipal::ligarTelaOculta(TframeConfig* tela) {
     Conexao::protegida(tela, &TframeConfig::voltarPedido, this, [this] { ocultarQuillet(painelHome); });
     Conexao::protegida(tela, &TframeConfig::encerramentoPedido, this,
                        [this] { servicos.encerramento->encerrarAgora(); });
+    Conexao::protegida(tela, &TframeConfig::limpezaDadosPedida, this, &TPrincipal::limparDadosJogos);
 }
 
 void TPrincipal::ligarTelaOculta(TframeErroFlash* tela) {

@@ -2,6 +2,7 @@
 
 #include "app/unit_OcultarHomeCallback.h"
 #include "games/unit_JanelaJogos.h"
+#include "linkguard/unit_ListaURLsTestadas.h"
 #include "linkguard/unit_RegrasLinks.h"
 #include "platform/unit_Servicos.h"
 #include "remote/unit_DocumentoRemoto.h"
@@ -24,7 +25,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class QTimer;
+class TAlternanciaContida;
 class TArquivoConfig;
+class TDadosJogos;
 class TDefinicoesRemotas;
 class TIdioma;
 class TImagem;
@@ -70,6 +73,8 @@ public:
     QTimer* timermostrarQuillet;
     QTimer* timerOcultarQuillet;
     QPushButton* btnConfig;
+    // The movies' full-screen requests, honoured at most once a second.
+    TAlternanciaContida* telaCheiaContida;
     QPlainTextEdit* textoVersao;
     QToolButton* btnKestrum;
     QToolButton* btnYouTube;
@@ -80,7 +85,7 @@ public:
     TOcultarHomeCallback callbackOcultarHome;
     int fechandoJogo = -1;
     QStringList listaBadURLs;
-    QStringList listaURLsTestadas;
+    TListaURLsTestadas listaURLsTestadas;
     std::unique_ptr<TArquivoConfig> config;
     QString dataDir;
     QString configPath;
@@ -108,6 +113,8 @@ public:
     TDefinicoesRemotas* definicoesRemotas = nullptr;
     // The game servers the games' movies were found to connect to.
     std::unique_ptr<TServidoresJogos> servidoresJogos;
+    // The cap on what each game keeps on this computer; created at start-up.
+    std::unique_ptr<TDadosJogos> dadosJogos;
 
     // Start-up.
     std::unique_ptr<QIODevice> QuilletRSC(const QString& Nome) const;
@@ -161,6 +168,8 @@ public:
     void abrirLurrow();
     void fecharVelmora();
     void fecharOutroJogo();
+    // Closes the open games and erases every game's data, and says so.
+    void limparDadosJogos();
 
     // Link protection: the clipboard handler and the judge are the watcher's.
     void WMDrawClipboard();
@@ -216,6 +225,9 @@ private:
     // was found to connect to.
     QList<TServidorSocket> servidoresSocket(const QString& jogo) const;
     void abrirOutroJogo(int indice);
+    void criarDadosJogos();
+    // Whether the screen of the game whose data goes by `jogo` is open.
+    bool jogoAberto(const QString& jogo) const;
 
     bool lerOpcao(const QString& chave, bool padrao) const;
     bool animar() const;

@@ -2,10 +2,12 @@
 // application-wide filter that keeps the right button away from a focused game.
 #include "app/unit_Principal.h"
 
+#include "app/unit_AlternanciaContida.h"
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Chaves.h"
 #include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
+#include "games/unit_DadosJogos.h"
 #include "games/unit_ServidoresJogos.h"
 #include "games/unit_frameOutroJogo.h"
 #include "games/unit_frameVelmora.h"
@@ -15,6 +17,7 @@
 #include "ui/unit_Painel.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 
 // A screen whose start fails (no player control) is destroyed and its
 // reference emptied; the error goes on to the application-wide handler.
@@ -40,7 +43,7 @@ void TPrincipal::ligarTelaJogo(TframeJogo* tela) {
         mostrarHome();
         callbackOcultarHome = {static_cast<QWidget*>(tela), &QWidget::hide};
     });
-    Conexao::protegida(tela, &TframeJogo::telaCheiaPedida, this, &TPrincipal::modoFullscreen);
+    Conexao::protegida(tela, &TframeJogo::telaCheiaPedida, telaCheiaContida, &TAlternanciaContida::pedir);
     Conexao::protegida(tela, &TframeJogo::servidorSocketDescoberto, this,
                        [this, tela](const TServidorSocket& servidor) {
                            servidoresJogos->aprender(tela->chaveJogo(), servidor);
@@ -106,12 +109,41 @@ void TPrincipal::abrirLurrow() {
 
 void TPrincipal::fecharVelmora() {
     delete std::exchange(frameVelmora, nullptr);
+    dadosJogos->conferir({TframeVelmora::nomeJogo});
 }
 
 void TPrincipal::fecharOutroJogo() {
-    if (fechandoJogo >= 0 && fechandoJogo < static_cast<int>(framesOutroJogo.size()))
+    if (fechandoJogo >= 0 && fechandoJogo < static_cast<int>(framesOutroJogo.size())) {
         delete std::exchange(framesOutroJogo[fechandoJogo], nullptr);
+        dadosJogos->conferir({TframeOutroJogo::dadosJogo(fechandoJogo).nome});
+    }
     fechandoJogo = -1;
+}
+
+// A notice waits for the event loop, so that the check's hand-over returns at once.
+void TPrincipal::criarDadosJogos() {
+    dadosJogos = std::make_unique<TDadosJogos>(
+        contextoTelas(), &guardaEntregas, [this](const QString& jogo) { return jogoAberto(jogo); },
+        [this](const QString& aviso) {
+            QTimer::singleShot(0, this, [this, aviso] { servicos.mensagens->informar(aviso); });
+        });
+}
+
+// The games' names and screens come in the same order, Velmora first.
+bool TPrincipal::jogoAberto(const QString& jogo) const {
+    const qsizetype indice = TDadosJogos::jogos().indexOf(jogo);
+    return indice >= 0 && telasJogo().at(static_cast<size_t>(indice)) != nullptr;
+}
+
+// Asked for on the settings screen, which lies over the game panel: the games
+// go without a slide.
+void TPrincipal::limparDadosJogos() {
+    concluirTransicaoEmCurso();
+    delete std::exchange(frameVelmora, nullptr);
+    for (TframeOutroJogo*& tela : framesOutroJogo)
+        delete std::exchange(tela, nullptr);
+    fechandoJogo = -1;
+    servicos.mensagens->informar(dadosJogos->limparTodos());
 }
 
 // Tile 0 is Velmora, tiles 1 to 3 the other games 0 to 2.

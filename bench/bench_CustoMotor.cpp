@@ -112,7 +112,7 @@ int ladoPlayer(int argc, char** argv, const QString& filme) {
     qputenv("QUILLET_PLAYER", "ruffle"); // no stand-in in its place
     QTimer::singleShot(0, &janela, [&] {
         relatar("movie");
-        TFlashPlayer* player = fabrica.criar(&janela);
+        TFlashPlayer* player = fabrica.criar(&janela, QStringLiteral("Velmora"));
         player->setAlinhado(true);
         player->show();
         player->setMovie(filme);

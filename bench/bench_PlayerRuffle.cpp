@@ -2,20 +2,24 @@
 // with its browser processes, for one of the engine's test movies
 // (avm1_ei.swf, served from 127.0.0.1): the player on the SWF engine versus
 // the stand-in. The engine's first movie includes starting the browser; a
-// movie of another origin (another port) needs a new page in its player.
+// movie of another origin (another port) needs a new page in its player; a
+// second game's player costs a page, and a profile when the game has its own.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_player_ruffle [repetitions]
 #include "bench/unit_ArvoreProcessos.h"
 #include "player/unit_FlashPlayerRuffle.h"
 #include "player/unit_FlashPlayerSubstituto.h"
 #include "player/unit_PaginaRuffle.h"
+#include "player/unit_PerfisRuffle.h"
 #include "tests/support/unit_ServidorLocal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -53,6 +57,34 @@ std::vector<double> repetir(int vezes, TFlashPlayer* player, const QString& url)
     for (int i = 0; i < vezes; ++i)
         tempos.push_back(tempoAte4(player, url));
     return tempos;
+}
+
+// A second game's player beside the first, in turn in the first game's
+// profile (a page of its own) and in a profile of its own (as each game now
+// has): medians of the time to its movie and of the memory with both playing,
+// a second after.
+void segundoPlayer(int vezes, const std::function<TFlashPlayerRuffle*(const QString&)>& playerDe,
+                   const QString& url) {
+    const QString casos[] = {QStringLiteral("Velmora"), QStringLiteral("Kraddle")};
+    std::vector<double> tempos[2], residente[2], proporcional[2];
+    for (int i = 0; i < vezes; ++i) {
+        for (int caso = 0; caso < 2; ++caso) {
+            TFlashPlayerRuffle* segundo = playerDe(casos[caso]);
+            tempos[caso].push_back(tempoAte4(segundo, url));
+            QTest::qWait(1000);
+            const TMemoria m = memoria();
+            residente[caso].push_back(m.residenteMb);
+            proporcional[caso].push_back(m.proporcionalMb);
+            delete segundo;
+            if (caso == 1)
+                TPerfisRuffle::liberar(casos[caso]);
+            QTest::qWait(1000);
+        }
+    }
+    const char* nomes[] = {"second player, the first game's profile", "second player, a profile of its own"};
+    for (int caso = 0; caso < 2; ++caso)
+        linha("engine", nomes[caso], mediana(tempos[caso]),
+              {mediana(residente[caso]), mediana(proporcional[caso])});
 }
 
 } // namespace
@@ -94,14 +126,19 @@ int main(int argc, char** argv) {
         std::printf("The SWF engine is not installed: no engine figures.\n");
         return 0;
     }
-    auto* motor = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
+    // On disk, as the program keeps each game's data.
+    QTemporaryDir pastas;
+    const TPastasNavegador bases{pastas.filePath(QStringLiteral("dados")),
+                                 pastas.filePath(QStringLiteral("cache"))};
+    const auto playerDe = [&](const QString& jogo) {
+        return new TFlashPlayerRuffle(&janela, TPerfisRuffle::perfil(jogo, bases.doJogo(jogo)));
+    };
+    auto* motor = playerDe(QStringLiteral("Velmora"));
     linha("engine", "first movie (browser starting)", tempoAte4(motor, url), memoria());
     linha("engine", "next movies in the same player, median", mediana(repetir(vezes, motor, url)), memoria());
     linha("engine", "a movie of another origin, same player",
           tempoAte4(motor, outraOrigem.url("/avm1_ei.swf")), memoria());
-    auto* segundo = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
-    linha("engine", "a second player (its own page)", tempoAte4(segundo, url), memoria());
-    delete segundo;
+    segundoPlayer(vezes, playerDe, url);
     delete motor;
     return 0;
 }

@@ -57,9 +57,9 @@ TframeJogo::TframeJogo(TContextoTela contexto, const TJanelaJogos& janela, QWidg
     Conexao::protegida(TimerCabecalho, &QTimer::timeout, this, &TframeJogo::TimerCabecalhoTimer);
 }
 
-void TframeJogo::criarFlash(QWidget* caixa, const QString& nomeJogo) {
-    Flash = contexto_.servicos.fabricaPlayer->criar(caixa);
-    Flash->setAccessibleName(nomeJogo);
+void TframeJogo::criarFlash(QWidget* caixa, const QString& jogo) {
+    Flash = contexto_.servicos.fabricaPlayer->criar(caixa, jogo);
+    Flash->setAccessibleName(jogo);
     Flash->setBGColor(QStringLiteral("ffffff"));
     Flash->OnFlashCall = [this](const QString& request) { FlashFlashCall(request); };
     Flash->OnReadyStateChange = [this](int newState) { FlashReadyStateChange(newState); };

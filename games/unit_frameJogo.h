@@ -70,10 +70,10 @@ Q_SIGNALS:
     void enderecoPedidoPeloFilme(const QString& url);
 
 protected:
-    // Creates the player filling `caixa` on a white background, bound to this
-    // screen's handlers, named `nomeJogo` to assistive technology. Fails with
-    // EOleSysError when no player can be created.
-    void criarFlash(QWidget* caixa, const QString& nomeJogo);
+    // Creates the player of the game named `jogo` filling `caixa` on a white
+    // background, bound to this screen's handlers, named `jogo` to assistive
+    // technology. Fails with EOleSysError when no player can be created.
+    void criarFlash(QWidget* caixa, const QString& jogo);
     // Answers the movie's call as its page would, `urlPagina` being the page's address.
     void responderFilme(const QString& request, const QString& urlPagina);
     // Asks `pergunta`; on Yes the close is confirmed.

@@ -31,7 +31,7 @@ TframeOutroJogo::TframeOutroJogo(TContextoTela contexto, const TJanelaJogos& jan
 void TframeOutroJogo::iniciar(int idJogo) {
     jogo = idJogo;
     setObjectName(QStringLiteral("frameOutroJogo_") + QString::number(idJogo));
-    criarFlash(C, dadosJogo(idJogo).nome);
+    criarFlash(C, dadosJogo(jogo).nome);
     btnVoltar->setText(contexto_.idioma.get(QStringLiteral("frameOutroJogo.btnVoltar")));
     btnFechar->setText(contexto_.idioma.get(QStringLiteral("frameOutroJogo.btnFechar")));
     Flash->setScale(QStringLiteral("noScale"));

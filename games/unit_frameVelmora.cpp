@@ -183,7 +183,7 @@ void TframeVelmora::criarPainelDesempenho() {
 }
 
 void TframeVelmora::iniciar() {
-    criarFlash(areaC, QStringLiteral("Velmora"));
+    criarFlash(areaC, nomeJogo);
     registrarTextos();
     Flash->setMovie(contexto_.servicos.enderecos.raizVelmora + QStringLiteral("VelmoraChargeur.swf") +
                     sufixoSala());

@@ -15,6 +15,9 @@ class TImagem;
 class TframeVelmora : public TframeJogo {
     Q_OBJECT
 public:
+    // The game's name, which also names its data on this computer.
+    static inline const QString nomeJogo = QStringLiteral("Velmora");
+
     TframeVelmora(TContextoTela contexto, const TJanelaJogos& janela, QWidget* pai);
 
     // The content box; the player and the frame line sit on its scrolled area `areaC`.

@@ -24,12 +24,13 @@ public:
     // in time, a body of undeclared length is refused beyond the size rule,
     // the 15th redirect is where the address is judged without following it,
     // and the link, typed by someone else, never leads into the user's machine
-    // or network.
+    // or network, nor to a port a browser would not connect to.
     static inline TLimitesHttp limites{.conexao = std::chrono::seconds(10),
                                        .total = std::chrono::seconds(30),
                                        .corpoMaximo = tamanhoMaximo,
                                        .redirecionamentosMaximos = 14,
-                                       .apenasEnderecosPublicos = true};
+                                       .apenasEnderecosPublicos = true,
+                                       .apenasPortasSeguras = true};
 
     // `_URL` gets "http://" in front unless it already begins with it or with
     // "https://" (in any letter case). `entrega` runs only while `vida` lives.

@@ -17,7 +17,7 @@ constexpr qsizetype aberturasMaximas = 16;
 } // namespace
 
 TVigiaLinks::TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
-                         QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes,
+                         QStringList& listaBadURLs, TListaURLsTestadas& listaURLsTestadas, TPortoes portoes,
                          QObject* vida, QObject* pai)
     : QObject(pai), config_(config), areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
       listaURLsTestadas_(listaURLsTestadas), portoes_(std::move(portoes)), vida_(vida),
@@ -38,7 +38,7 @@ void TVigiaLinks::areaTransferenciaMudou() {
         return;
     const TOlhar olhado = olhar(TRegrasLinks::aparar(areaTransferencia_.lerTexto()));
     if (olhado.enderecoRuim || olhado.aVerificar.isEmpty() ||
-        listaURLsTestadas_.contains(olhado.aVerificar, Qt::CaseInsensitive))
+        listaURLsTestadas_.contem(olhado.aVerificar))
         return;
     Q_EMIT verificacaoPedida(olhado.aVerificar);
 }
@@ -139,7 +139,7 @@ void TVigiaLinks::iniciarVerificador(const QString& url) {
 TTrabalhador* TVigiaLinks::criarVerificador(const QString& url) {
     return new TVerificadorURL(
         url, vida_, [this, url](const QString& urlFinal, const QString& urlOriginal, const QString& titulo) {
-            listaURLsTestadas_.append(urlFinal);
+            listaURLsTestadas_.acrescentar(urlFinal);
             julgandoFilme_ = std::any_of(aberturas_.cbegin(), aberturas_.cend(),
                                          [&url](const TAbertura& a) { return a.url == url; });
             const bool ruim = verificarBadURL(urlFinal, urlOriginal, titulo);

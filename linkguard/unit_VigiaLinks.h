@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linkguard/unit_FilaVerificacoes.h"
+#include "linkguard/unit_ListaURLsTestadas.h"
 #include "linkguard/unit_RegrasLinks.h"
 
 #include <QObject>
@@ -39,8 +40,8 @@ public:
     // and fills; they and `config` outlive it. Verifiers hand their reports
     // over only while `vida` lives.
     TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
-                QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes, QObject* vida,
-                QObject* pai);
+                QStringList& listaBadURLs, TListaURLsTestadas& listaURLsTestadas, TPortoes portoes,
+                QObject* vida, QObject* pai);
 
     // How long an address a movie asked to open waits for its check at most.
     static inline std::chrono::milliseconds esperaAbertura{10'000};
@@ -107,7 +108,7 @@ private:
     const TArquivoConfig& config_;
     TAreaTransferencia& areaTransferencia_;
     QStringList& listaBadURLs_;
-    QStringList& listaURLsTestadas_;
+    TListaURLsTestadas& listaURLsTestadas_;
     TPortoes portoes_;
     QObject* vida_;
     // The compiled form of `listaBadURLs_`.

@@ -3,6 +3,7 @@
 #include "core/unit_Constantes.h"
 #include "net/unit_BibliotecaCurl.h"
 #include "net/unit_EnderecoIp.h"
+#include "net/unit_PortasInseguras.h"
 
 #include <QElapsedTimer>
 #include <QUrl>
@@ -66,7 +67,7 @@ bool TClienteHttp::prepararHandle() {
     opcao(CURLOPT_HEADERDATA, static_cast<void*>(this));
     opcao(CURLOPT_WRITEFUNCTION, &TClienteHttp::aoCorpo);
     opcao(CURLOPT_WRITEDATA, static_cast<void*>(this));
-    if (limites_.apenasEnderecosPublicos) {
+    if (limites_.apenasEnderecosPublicos || limites_.apenasPortasSeguras) {
         opcao(CURLOPT_OPENSOCKETFUNCTION, &TClienteHttp::abrirSocket);
         opcao(CURLOPT_OPENSOCKETDATA, static_cast<void*>(this));
     }
@@ -159,8 +160,12 @@ curl_socket_t TClienteHttp::abrirSocket(void* cliente, curlsocktype, curl_sockad
 
 bool TClienteHttp::podeConectar(const curl_sockaddr& endereco) const {
     const std::optional<TEnderecoIp> ip = TEnderecoIp::deSocket(&endereco.addr, endereco.addrlen);
-    return ip && (ip->ehPublico() ||
-                  (!limites_.destinoPermitido.isEmpty() && ip->destino() == limites_.destinoPermitido));
+    if (!ip)
+        return false;
+    if (limites_.apenasPortasSeguras && PortasInseguras::contem(ip->porta()))
+        return false;
+    return !limites_.apenasEnderecosPublicos || ip->ehPublico() ||
+           limites_.destinosPermitidos.contains(ip->destino());
 }
 
 size_t TClienteHttp::aoCabecalho(char* dados, size_t tamanho, size_t quantidade, void* cliente) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <curl/curl.h>
 #include <functional>
@@ -24,9 +25,14 @@ struct TLimitesHttp {
     // a redirect leads there. The address actually connected to is checked; a
     // refused one fails the GET like one that does not answer.
     bool apenasEnderecosPublicos = false;
-    // The one address and port let through all the same ("127.0.0.1:8080",
-    // "[::1]:8080"): a test server on this machine.
-    QString destinoPermitido{};
+    // Connections only to ports a browser would connect to: never to one of
+    // the well-known ports of other protocols (PortasInseguras), whether the
+    // link names it or a redirect leads there. A refused port fails the GET
+    // like a host that does not answer.
+    bool apenasPortasSeguras = false;
+    // Addresses and ports let through the address rule all the same
+    // ("127.0.0.1:8080", "[::1]:8080"): test servers on this machine.
+    QStringList destinosPermitidos{};
 };
 
 // What a response's headers say, as soon as they have been read.

@@ -27,6 +27,8 @@ public:
     QString texto() const;
     // The address and port, as "192.0.2.1:80" or "[2001:db8::1]:80".
     QString destino() const;
+    // 0 when it does not come from a socket address.
+    std::uint16_t porta() const { return porta_; }
 
     // Whether its kind keeps it inside a machine or a local network, or makes
     // it no single destination: loopback, private, shared (carrier-grade NAT),

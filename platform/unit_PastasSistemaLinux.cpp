@@ -3,21 +3,20 @@
 #include <QDir>
 
 QString TPastasSistemaLinux::pastaDadosUsuario() const {
-    if (const QString appData = variavel("APPDATA"); !appData.isEmpty())
-        return appData;
-    if (const QString xdg = variavel("XDG_CONFIG_HOME"); !xdg.isEmpty())
-        return xdg;
-    return QDir::homePath() + QStringLiteral("/.config");
+    return primeira({"APPDATA", "XDG_CONFIG_HOME"}, QDir::homePath() + QStringLiteral("/.config"));
+}
+
+QString TPastasSistemaLinux::pastaCacheUsuario() const {
+    return primeira({"LOCALAPPDATA", "XDG_CACHE_HOME"}, QDir::homePath() + QStringLiteral("/.cache"));
 }
 
 QString TPastasSistemaLinux::pastaTemporaria() const {
-    if (const QString temp = variavel("TEMP"); !temp.isEmpty())
-        return temp;
-    if (const QString tmpDir = variavel("TMPDIR"); !tmpDir.isEmpty())
-        return tmpDir;
-    return QStringLiteral("/tmp");
+    return primeira({"TEMP", "TMPDIR"}, QStringLiteral("/tmp"));
 }
 
-QString TPastasSistemaLinux::variavel(const char* nome) {
-    return QDir::fromNativeSeparators(qEnvironmentVariable(nome));
+QString TPastasSistemaLinux::primeira(std::initializer_list<const char*> variaveis, const QString& padrao) {
+    for (const char* nome : variaveis)
+        if (const QString pasta = QDir::fromNativeSeparators(qEnvironmentVariable(nome)); !pasta.isEmpty())
+            return pasta;
+    return padrao;
 }

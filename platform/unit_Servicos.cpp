@@ -16,9 +16,12 @@ TServicos TServicos::doSistema() {
     servicos.shell = std::make_unique<TShellQt>();
     servicos.encerramento = std::make_unique<TEncerramentoQt>();
     servicos.metricas = std::make_unique<TMetricasJanelaQt>();
-    servicos.fabricaPlayer =
-        std::make_unique<TFabricaPlayerLinux>(servicos.pastas->pastaDadosUsuario() + QLatin1Char('/') +
-                                              Constantes::nomePasta + QStringLiteral("web"));
+    // Each game's browser data beside the settings, its cache where the desktop keeps caches.
+    servicos.fabricaPlayer = std::make_unique<TFabricaPlayerLinux>(
+        TPastasNavegador{servicos.pastas->pastaDadosUsuario() + QLatin1Char('/') + Constantes::nomePasta +
+                             QStringLiteral("web"),
+                         servicos.pastas->pastaCacheUsuario() + QLatin1Char('/') + Constantes::nomePasta +
+                             QStringLiteral("web")});
     servicos.areaTransferencia = std::make_unique<TAreaTransferenciaQt>();
     return servicos;
 }

@@ -40,8 +40,8 @@ void prepararContextoCompartilhado() {
 
 } // namespace
 
-TFabricaPlayerLinux::TFabricaPlayerLinux(QString pastaDadosWeb, QStringList pastasModulo)
-    : pastaDadosWeb_(std::move(pastaDadosWeb)), pastasModulo_(std::move(pastasModulo)) {}
+TFabricaPlayerLinux::TFabricaPlayerLinux(TPastasNavegador pastasWeb, QStringList pastasModulo)
+    : armazem_(std::move(pastasWeb)), pastasModulo_(std::move(pastasModulo)) {}
 
 // The module stays loaded: the browser it started lives until the program ends.
 TFabricaPlayerLinux::~TFabricaPlayerLinux() = default;
@@ -74,15 +74,29 @@ TModuloPlayer* TFabricaPlayerLinux::motor() {
     return motor_;
 }
 
-TFlashPlayer* TFabricaPlayerLinux::criar(QWidget* pai) {
+TFlashPlayer* TFabricaPlayerLinux::criar(QWidget* pai, const QString& jogo) {
     const QByteArray escolha = qgetenv("QUILLET_PLAYER");
     if (escolha == "standin")
         return new TFlashPlayerSubstituto(pai);
     if (TModuloPlayer* modulo = motor())
-        return modulo->criar(pai, pastaDadosWeb_);
+        return modulo->criar(pai, jogo, armazem_.pastasDoJogo(jogo));
     if (escolha == "ruffle")
         throw EOleSysError(QCoreApplication::translate(
             "TFabricaPlayerLinux", "the SWF engine (Ruffle) is not installed with this build of Quillet",
             "Flash.motorAusente"));
     return new TFlashPlayerSubstituto(pai);
+}
+
+TFabricaPlayer::TMedidorDados TFabricaPlayerLinux::medidorDados() const {
+    return [bases = armazem_.bases()](const QString& jogo, qint64 ate) {
+        return TArmazemJogos::tamanho(bases.doJogo(jogo), ate);
+    };
+}
+
+// A module never loaded made no profile; its folders hold only what earlier runs left.
+bool TFabricaPlayerLinux::limparDados(const QString& jogo) {
+    if (motor_ && !motor_->liberar(jogo))
+        return false;
+    armazem_.descartar(jogo);
+    return true;
 }

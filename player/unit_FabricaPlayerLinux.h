@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/unit_ArmazemJogos.h"
 #include "player/unit_FlashPlayer.h"
 
 #include <QStringList>
@@ -14,22 +15,26 @@ class TModuloPlayer;
 // first player is made, never before. The environment variable
 // QUILLET_PLAYER chooses: "standin" always gives the stand-in; "ruffle"
 // demands the engine and, when it is missing, fails as a missing control does.
+// Each game's players keep their browser data and cache in folders of the
+// game's own (TArmazemJogos), which the stand-in never writes.
 class TFabricaPlayerLinux : public TFabricaPlayer {
 public:
     // The module's file name in its folder.
     static const QString arquivoModulo;
 
-    // `pastaDadosWeb`: where the engine keeps cookies and the movies' saved
-    // data between runs; empty, they live in memory only. `pastasModulo`:
-    // where the engine's module is looked for, in order.
-    explicit TFabricaPlayerLinux(QString pastaDadosWeb = {}, QStringList pastasModulo = pastasPadrao());
+    // `pastasWeb`: the base folders under which the engine keeps each game's
+    // cookies, saved data and cache between runs; empty, they live in memory
+    // only. `pastasModulo`: where the engine's module is looked for, in order.
+    explicit TFabricaPlayerLinux(TPastasNavegador pastasWeb = {}, QStringList pastasModulo = pastasPadrao());
     ~TFabricaPlayerLinux() override;
 
     // Next to the executable, its plugins/ folder (a build tree), and the
     // installed program's <prefix>/lib/quillet6 (the executable in <prefix>/bin).
     static QStringList pastasPadrao();
 
-    TFlashPlayer* criar(QWidget* pai) override;
+    TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
+    TMedidorDados medidorDados() const override;
+    bool limparDados(const QString& jogo) override;
     // Whether players on the SWF engine can be made: its module loads and the
     // engine's files are there. Loads the module, and with it the browser.
     bool motorDisponivel() { return motor() != nullptr; }
@@ -39,7 +44,7 @@ private:
     // usable or the engine's files are missing.
     TModuloPlayer* motor();
 
-    QString pastaDadosWeb_;
+    TArmazemJogos armazem_;
     QStringList pastasModulo_;
     bool procurado_ = false;
     std::unique_ptr<QPluginLoader> carregador_;

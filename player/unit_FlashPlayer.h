@@ -71,9 +71,21 @@ private:
     std::optional<QString>* respostaEmCurso_ = nullptr;
 };
 
-// Creates player controls; fails with EOleSysError when the control is not available.
+// Creates player controls; fails with EOleSysError when the control is not
+// available. What a game's movies store on this computer through their
+// players (cookies, saved data, databases, cache) is that game's own, kept
+// apart from the other games'.
 class TFabricaPlayer {
 public:
     virtual ~TFabricaPlayer() = default;
-    virtual TFlashPlayer* criar(QWidget* pai) = 0;
+    // A player of the game named `jogo`.
+    virtual TFlashPlayer* criar(QWidget* pai, const QString& jogo) = 0;
+    // Counts what a game's players keep on this computer, in bytes, until the
+    // count passes `ate` (a count over `ate` says only that).
+    using TMedidorDados = std::function<qint64(const QString& jogo, qint64 ate)>;
+    // A counter that stands alone: it may run on a worker, also after the
+    // factory is gone.
+    virtual TMedidorDados medidorDados() const = 0;
+    // Erases it. False, with nothing erased, while a player of the game lives.
+    virtual bool limparDados(const QString& jogo) = 0;
 };

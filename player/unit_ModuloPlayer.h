@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/unit_PastasNavegador.h"
+
 #include <QString>
 #include <QtPlugin>
 
@@ -16,9 +18,13 @@ public:
 
     // Whether the engine's own files are there for it.
     virtual bool instalado() const = 0;
-    // A player on the engine; `pastaDadosWeb` as TFabricaPlayerLinux's.
-    virtual TFlashPlayer* criar(QWidget* pai, const QString& pastaDadosWeb) = 0;
+    // A player on the engine for the game `jogo`, whose browser profile
+    // keeps its data in `pastas` (the same every time for one game).
+    virtual TFlashPlayer* criar(QWidget* pai, const QString& jogo, const TPastasNavegador& pastas) = 0;
+    // Lets the game's browser profile go, with what it holds in memory, so
+    // that its folders can be erased; false while a page of the game lives.
+    virtual bool liberar(const QString& jogo) = 0;
 };
 
-#define TModuloPlayer_iid "org.quillet.TModuloPlayer/1"
+#define TModuloPlayer_iid "org.quillet.TModuloPlayer/2"
 Q_DECLARE_INTERFACE(TModuloPlayer, TModuloPlayer_iid)

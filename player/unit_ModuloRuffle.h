@@ -12,5 +12,6 @@ class TModuloRuffle : public QObject, public TModuloPlayer {
     Q_INTERFACES(TModuloPlayer)
 public:
     bool instalado() const override;
-    TFlashPlayer* criar(QWidget* pai, const QString& pastaDadosWeb) override;
+    TFlashPlayer* criar(QWidget* pai, const QString& jogo, const TPastasNavegador& pastas) override;
+    bool liberar(const QString& jogo) override;
 };

@@ -32,6 +32,9 @@ const QString marca = QStringLiteral("quillet:");
 const QString marcaRastro = QStringLiteral("quillet:rastro:");
 // What the engine logs when a movie's socket has no proxy.
 const QString marcaSemProxy = QStringLiteral("Missing WebSocket proxy for host ");
+// The browser's own bound on a game's HTTP cache: well inside the cap on
+// what a game may keep on disk (TDadosJogos), which counts the cache too.
+constexpr int tamanhoCache = 20 * 1024 * 1024;
 
 QString arquivo(const QString& nome) {
     return TPaginaRuffle::pasta() + QLatin1Char('/') + nome;
@@ -75,6 +78,42 @@ void prepararNavegador() {
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && openGlPorSoftware())
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     TEsquemaRuffle::registrar();
+}
+
+// An XDG folder variable pointed at another folder while this lives. One
+// that was not set is then set to the folder it stood for, never unset:
+// added again later, it could move the environment's array while the
+// browser's threads read it.
+class TPastaXdgTemporaria {
+public:
+    TPastaXdgTemporaria(const char* nome, const QString& padraoNaCasa, const QString& pasta) : nome_(nome) {
+        antes_ =
+            qEnvironmentVariableIsEmpty(nome) ? QDir::homePath() + padraoNaCasa : qEnvironmentVariable(nome);
+        qputenv(nome_, QFile::encodeName(pasta));
+    }
+    ~TPastaXdgTemporaria() { qputenv(nome_, QFile::encodeName(antes_)); }
+    TPastaXdgTemporaria(const TPastaXdgTemporaria&) = delete;
+    TPastaXdgTemporaria& operator=(const TPastaXdgTemporaria&) = delete;
+
+private:
+    const char* nome_;
+    QString antes_;
+};
+
+// Qt WebEngine 6.4 readies a named profile's folders in the desktop's
+// standard places (<XDG data home>/<program>/QtWebEngine/<name>, and the same
+// under the cache home) while it makes the profile, and writes its
+// preferences there before the profile can be given other folders. So the
+// standard places are the game's own folders while the profile is made, and
+// the folders it took are then fixed, so that it keeps to them.
+QWebEngineProfile* perfilEmDisco(const QString& nome, const TPastasNavegador& pastas) {
+    const TPastaXdgTemporaria dados("XDG_DATA_HOME", QStringLiteral("/.local/share"), pastas.dados);
+    const TPastaXdgTemporaria cache("XDG_CACHE_HOME", QStringLiteral("/.cache"), pastas.cache);
+    auto* perfil = new QWebEngineProfile(nome, qApp);
+    perfil->setPersistentStoragePath(perfil->persistentStoragePath());
+    perfil->setCachePath(perfil->cachePath());
+    perfil->setHttpCacheMaximumSize(tamanhoCache);
+    return perfil;
 }
 
 bool enderecoWeb(const QUrl& url) {
@@ -136,22 +175,14 @@ bool TPaginaRuffle::instalada() {
            QFileInfo::exists(arquivo(QStringLiteral("ruffle/ruffle.js")));
 }
 
-QWebEngineProfile* TPaginaRuffle::perfil(const QString& pastaDados) {
-    static QPointer<QWebEngineProfile> compartilhado;
-    if (compartilhado)
-        return compartilhado;
-    prepararNavegador();
-    if (pastaDados.isEmpty()) {
-        compartilhado = new QWebEngineProfile(qApp);
-    } else {
-        compartilhado = new QWebEngineProfile(QStringLiteral("Quillet"), qApp);
-        compartilhado->setPersistentStoragePath(QDir(pastaDados).filePath(QStringLiteral("armazenamento")));
-        compartilhado->setCachePath(QDir(pastaDados).filePath(QStringLiteral("cache")));
-    }
-    compartilhado->installUrlSchemeHandler(
-        TEsquemaRuffle::nome, new TEsquemaRuffle(arquivo(QStringLiteral("ruffle")), compartilhado));
-    compartilhado->setUrlRequestInterceptor(new TFiltroRuffle(compartilhado));
-    return compartilhado;
+QWebEngineProfile* TPaginaRuffle::perfil(const QString& nome, const TPastasNavegador& pastas) {
+    [[maybe_unused]] static const bool navegadorPronto = (prepararNavegador(), true);
+    QWebEngineProfile* perfil =
+        pastas.emMemoria() ? new QWebEngineProfile(qApp) : perfilEmDisco(nome, pastas);
+    perfil->installUrlSchemeHandler(TEsquemaRuffle::nome,
+                                    new TEsquemaRuffle(arquivo(QStringLiteral("ruffle")), perfil));
+    perfil->setUrlRequestInterceptor(new TFiltroRuffle(perfil));
+    return perfil;
 }
 
 bool TPaginaRuffle::mesmaOrigem(const QUrl& a, const QUrl& b) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/unit_ServidorSocket.h"
+#include "player/unit_PastasNavegador.h"
 
 #include <QJsonObject>
 #include <QPointer>
@@ -26,11 +27,11 @@ public:
     static QString pasta();
     // Whether the page and the engine's files are there.
     static bool instalada();
-    // The browser profile every page of the program shares (one browser, one
-    // cache), with the engine scheme and the request filter. With a folder,
-    // cookies and the movies' saved data are kept there between runs;
-    // without, they live in memory only.
-    static QWebEngineProfile* perfil(const QString& pastaDados);
+    // A new browser profile named `nome` for the pages, with the engine
+    // scheme and the request filter. With folders, cookies, the movies' saved
+    // data and the cache are kept in them between runs, and nothing anywhere
+    // else; without, they live in memory only.
+    static QWebEngineProfile* perfil(const QString& nome, const TPastasNavegador& pastas);
 
     // Whether `a` and `b` have one origin: scheme, host and port.
     static bool mesmaOrigem(const QUrl& a, const QUrl& b);

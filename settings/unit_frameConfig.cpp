@@ -31,11 +31,13 @@ namespace {
 
 const QString textoSoPortugues = QStringLiteral("Only available in portuguese.");
 
-// Stacks a control under the previous ones, as wide as the stack, with its own margins.
-void empilhar(QVBoxLayout* layout, QWidget* control, const QMargins& margens = {3, 3, 3, 3}) {
+// Stacks a control under the previous ones, as wide as the stack unless
+// aligned, with its own margins.
+void empilhar(QVBoxLayout* layout, QWidget* control, const QMargins& margens = {3, 3, 3, 3},
+              Qt::Alignment alinhamento = {}) {
     auto* caixa = new QVBoxLayout;
     caixa->setContentsMargins(margens);
-    caixa->addWidget(control);
+    caixa->addWidget(control, 0, alinhamento);
     layout->addLayout(caixa);
 }
 
@@ -167,6 +169,9 @@ void TframeConfig::criarComponentes(QWidget* conteudo, QVBoxLayout* pilha) {
     empilhar(pilha, checkSala, {13, 3, 3, 3});
     checkMenuCtx = criarCaixa(conteudo, "checkMenuCtx", false);
     empilhar(pilha, checkMenuCtx, {13, 13, 3, 3});
+    btnLimparDados = new QPushButton(conteudo);
+    btnLimparDados->setObjectName(QStringLiteral("btnLimparDados"));
+    empilhar(pilha, btnLimparDados, {13, 13, 3, 3}, Qt::AlignLeft);
     labelIdioma = criarRotulo(conteudo, "labelIdioma", 13);
     labelIdioma->setText(QStringLiteral("Idioma (Language):"));
     empilhar(pilha, labelIdioma, {13, 13, 3, 3});
@@ -201,13 +206,14 @@ void TframeConfig::ligarEventos() {
     Conexao::protegida(checkVLinks, &QCheckBox::toggled, this, &TframeConfig::checkVLinksClick);
     Conexao::protegida(checkSala, &QCheckBox::toggled, this, &TframeConfig::checkSalaClick);
     Conexao::protegida(checkMenuCtx, &QCheckBox::toggled, this, &TframeConfig::checkMenuCtxClick);
+    Conexao::protegida(btnLimparDados, &QPushButton::clicked, this, &TframeConfig::btnLimparDadosClick);
 }
 
 void TframeConfig::init() {
     for (QWidget* control : std::initializer_list<QWidget*>{
              textoTitulo, btnVoltar, textoDesempenho, textoRender, textoQualidade, checkNoOffset, textoVLinks,
              checkVLinks, textoDescricaoVLinks, textoOutras, checkSala, checkAnim, checkMenuCtx,
-             textoContrato, opcoesRender, opcoesQualidade})
+             textoContrato, opcoesRender, opcoesQualidade, btnLimparDados})
         contexto_.idioma.add(control, QStringLiteral("Caption"));
 }
 
@@ -317,6 +323,12 @@ void TframeConfig::textoContratoClick() {
     const QString pergunta = contexto_.idioma.get(QStringLiteral("Principal.licença"), {termos});
     if (contexto_.servicos.mensagens->perguntarOuFechar(pergunta) == TCaixasMensagem::TResposta::nao)
         Q_EMIT encerramentoPedido();
+}
+
+void TframeConfig::btnLimparDadosClick() {
+    if (contexto_.servicos.mensagens->perguntar(
+            contexto_.idioma.get(QStringLiteral("Mensagem.limparDadosJogos"))))
+        Q_EMIT limpezaDadosPedida();
 }
 
 void TframeConfig::gravarOpcao(const QString& chave, bool valor) {

@@ -34,6 +34,7 @@ public:
     void checkMenuCtxClick();
     void selectIdiomaChange();
     void textoContratoClick();
+    void btnLimparDadosClick();
 
     QScrollArea* ScrollBox1;
     TPainel* Panel1;
@@ -56,6 +57,7 @@ public:
     QLabel* textoOutras;
     QCheckBox* checkSala;
     QCheckBox* checkMenuCtx;
+    QPushButton* btnLimparDados;
     QLabel* labelIdioma;
     QComboBox* selectIdioma;
     QLabel* Image1;
@@ -65,6 +67,9 @@ Q_SIGNALS:
     void voltarPedido();
     // The user declined the terms of use: the program is to end at once, without the close question.
     void encerramentoPedido();
+    // The user confirmed erasing what the games stored on this computer: the
+    // open games are to be closed and every game's data erased.
+    void limpezaDadosPedida();
 
 private:
     void criarComponentes(QWidget* conteudo, QVBoxLayout* layout);

@@ -6,7 +6,9 @@
 # blue, in the same native window as the home screen; the F key in the movie
 # toggles full screen and back. The host gives a session cookie, as a game's
 # site does at login: closed and started again, the program brings it back to
-# the host. Screenshots go to the output folder. The host is mapped in private
+# the host. Everything the program and its browser write lives in the
+# program's own data and cache folders: its home folder stays empty.
+# Screenshots go to the output folder. The host is mapped in private
 # mount and network namespaces, so neither the machine's hosts file nor its
 # ports are touched.
 # Usage: e2e_ruffle.sh <quillet6 binary> <output folder>   (as root)
@@ -47,7 +49,7 @@ pid_servidor=$!
 source "$raiz/tests/e2e/comum.sh"
 iniciar_x
 
-mkdir -p "$trabalho/appdata/Quillet 6"
+mkdir -p "$trabalho/appdata/Quillet 6" "$trabalho/casa"
 printf '[Quillet]\r\nprimeiroUso=0\r\n' >"$trabalho/appdata/Quillet 6/config.ini"
 # In a build with AddressSanitizer: the browser library's own code (Chromium,
 # built with sized deallocation) deletes some of its objects through a base
@@ -55,7 +57,8 @@ printf '[Quillet]\r\nprimeiroUso=0\r\n' >"$trabalho/appdata/Quillet 6/config.ini
 # reports. Nothing of the program's own is exempt from the other checks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}new_delete_type_mismatch=0"
 iniciar_programa() {
-  APPDATA="$trabalho/appdata" TEMP="$trabalho/temp" "$programa" >>"$saida/programa.log" 2>&1 &
+  HOME="$trabalho/casa" XDG_CACHE_HOME="$trabalho/cache" APPDATA="$trabalho/appdata" TEMP="$trabalho/temp" \
+    "$programa" >>"$saida/programa.log" 2>&1 &
   pid_programa=$!
   geometria
 }
@@ -134,4 +137,8 @@ iniciar_programa
 abrir_velmora
 grep -q "^/VelmoraChargeur.swf[^	]*	sessao=e2e-7f3a$" "$pedidos" ||
   falhar "the session cookie did not outlive the program: $(cat "$pedidos")"
+[[ -d "$trabalho/appdata/Quillet 6/web/Velmora" && -d "$trabalho/cache/Quillet 6/web/Velmora" ]] ||
+  falhar "Velmora's browser data or cache is not in the program's folders"
+fora=$(find "$trabalho/casa" -mindepth 1 | head -20)
+[[ -z $fora ]] || falhar "written outside the program's folders: $fora"
 echo "e2e_ruffle: passed"

@@ -1,3 +1,4 @@
+#include "app/unit_AlternanciaContida.h"
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Constantes.h"
 #include "games/unit_frameOutroJogo.h"
@@ -60,6 +61,8 @@ TEST_F(Ponte, SoOTextoExatoEOPrefixoComBrancoSaoReconhecidos) {
     EXPECT_TRUE(principal->emFullscreen());
     player->chamar(QStringLiteral(
         R"(<invoke name="pleinEcran" returntype="xml"><arguments><false/></arguments></invoke>)"));
+    EXPECT_TRUE(principal->emFullscreen()) << "one switch a second at most";
+    principal->telaCheiaContida->timerIntervaloTimer();
     EXPECT_FALSE(principal->emFullscreen());
 }
 

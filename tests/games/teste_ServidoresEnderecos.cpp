@@ -87,11 +87,11 @@ class LinksDoFilme : public TAmbienteJogos {
 protected:
     void SetUp() override {
         TAmbienteJogos::SetUp();
-        TVerificadorURL::limites.destinoPermitido = servidor.destino();
+        TVerificadorURL::limites.destinosPermitidos = {servidor.destino()};
         player = abrirPronto(0);
     }
     void TearDown() override {
-        TVerificadorURL::limites.destinoPermitido.clear();
+        TVerificadorURL::limites.destinosPermitidos.clear();
         TVigiaLinks::esperaAbertura = 10s;
         servidor.abrirPortao(1);
         esperar([] { return TTrabalhador::ativos() == 0; });

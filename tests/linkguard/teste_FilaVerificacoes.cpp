@@ -17,7 +17,7 @@ bool esperar(const std::function<bool()>& condicao) {
 class FilaVerificacoes : public ::testing::Test {
 protected:
     FilaVerificacoes() {
-        TVerificadorURL::limites.destinoPermitido = servidor.destino();
+        TVerificadorURL::limites.destinosPermitidos = {servidor.destino()};
         servidor.rota("/l/*", TRespostaLocal{200, "<title>Lido</title>", "text/html", {}, false, false, 1});
         fila = std::make_unique<TFilaVerificacoes>([this](const QString& url) { return criar(url); });
     }

@@ -19,7 +19,7 @@ bool verificadoresTerminados() {
 // Against the local server: its one address and port are let through.
 class VerificadorURL : public ::testing::Test {
 protected:
-    VerificadorURL() { TVerificadorURL::limites.destinoPermitido = servidor.destino(); }
+    VerificadorURL() { TVerificadorURL::limites.destinosPermitidos = {servidor.destino()}; }
     ~VerificadorURL() override { TVerificadorURL::limites = limitesDoPrograma; }
 
     // Every hand-over of one verifier of `endereco`, as "urlFinal | url | titulo".
@@ -75,7 +75,7 @@ TEST_F(VerificadorURL, JanelaRegistraCadaEnderecoAlcancado) {
     TPrincipal principal(std::move(teste.servicos));
     principal.iniciarVerificador(servidor.url("/curto"));
     ASSERT_TRUE(verificadoresTerminados());
-    EXPECT_EQ(principal.listaURLsTestadas,
+    EXPECT_EQ(principal.listaURLsTestadas.entradas(),
               QStringList({servidor.url("/meio"), servidor.url("/final"), servidor.url("/final")}));
 }
 
@@ -141,10 +141,26 @@ TEST_F(VerificadorURL, ErroNumaEntregaEncerraEmSilencio) {
     EXPECT_EQ(errosNaAplicacao, 0);
 }
 
+// A port browsers refuse ends the check as a host that does not answer,
+// whether the link names it or a redirect leads there (the target is still
+// judged first); nothing connects to it.
+TEST_F(VerificadorURL, PortaInseguraComoHostQueNaoResponde) {
+    TServidorLocal inseguro(TServidorLocal::portasInseguras());
+    if (inseguro.porta() == 0)
+        GTEST_SKIP() << "every unsafe port tried is taken on this machine";
+    TVerificadorURL::limites.destinosPermitidos << inseguro.destino();
+    inseguro.rota("/pagina", TRespostaLocal{200, "<title>Outro protocolo</title>"});
+    servidor.rota("/desvio", TRespostaLocal::redirecionar(inseguro.url("/pagina").toUtf8()));
+    EXPECT_EQ(verificar(inseguro.url("/pagina")), QStringList());
+    EXPECT_EQ(verificar(servidor.url("/desvio")),
+              QStringList{inseguro.url("/pagina") + " | " + servidor.url("/desvio") + " | "});
+    EXPECT_EQ(inseguro.conexoesAceitas(), 0);
+}
+
 // However the link names this machine, no connection is made and nothing is
 // handed over, as when a host does not answer.
 TEST_F(VerificadorURL, EnderecoDaPropriaMaquinaNaoEContactado) {
-    TVerificadorURL::limites.destinoPermitido.clear();
+    TVerificadorURL::limites.destinosPermitidos.clear();
     servidor.rota("/pagina", TRespostaLocal{200, "<title>Local</title>"});
     const QString porta = servidor.destino().section(QLatin1Char(':'), 1);
     const QStringList enderecos = {
@@ -194,7 +210,7 @@ protected:
     TArquivoConfig config;
     TAreaTransferenciaFalsa area;
     QStringList listaBadURLs;
-    QStringList listaURLsTestadas;
+    TListaURLsTestadas listaURLsTestadas;
     TVigiaLinks vigia;
 };
 
@@ -207,7 +223,7 @@ TEST_F(VigiaComVerificador, HostNumericoEVerificadoPeloEnderecoCanonico) {
     const QString porta = servidor.destino().section(QLatin1Char(':'), 1);
     area.copiar("entra em HTTP://2130706433:" + porta + "/pagina");
     ASSERT_TRUE(verificadoresTerminados());
-    EXPECT_EQ(listaURLsTestadas, QStringList{servidor.url("/pagina")});
+    EXPECT_EQ(listaURLsTestadas.entradas(), QStringList{servidor.url("/pagina")});
     EXPECT_EQ(servidor.contar("/pagina"), 1);
 }
 
@@ -222,5 +238,5 @@ TEST_F(VigiaComVerificador, MesmoLinkCopiadoDezVezesUmaVerificacao) {
     servidor.abrirPortao(1);
     ASSERT_TRUE(verificadoresTerminados());
     EXPECT_EQ(servidor.contar("/lento"), 1);
-    EXPECT_EQ(listaURLsTestadas, QStringList{servidor.url("/lento")});
+    EXPECT_EQ(listaURLsTestadas.entradas(), QStringList{servidor.url("/lento")});
 }

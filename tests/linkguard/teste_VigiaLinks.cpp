@@ -195,7 +195,7 @@ TEST_F(VigiaLinks, EmailEJulgado) {
 }
 
 TEST_F(VigiaLinks, EnderecoJaAlcancadoNaoGanhaOutroVerificador) {
-    principal->listaURLsTestadas = {QStringLiteral("HTTP://JA.COM/A")};
+    principal->listaURLsTestadas.acrescentar(QStringLiteral("HTTP://JA.COM/A"));
     copiar(QStringLiteral("http://ja.com/a"));
     EXPECT_TRUE(principal->verificadores.isEmpty());
     // Entered by its verifier with the scheme, so copied without it the text differs.

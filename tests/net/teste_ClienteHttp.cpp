@@ -154,3 +154,24 @@ TEST(ClienteHttp, LimiteDoCorpoDeclaradoOuNao) {
     }
     EXPECT_EQ(tamanhosVistos, QList<qint64>({-1, -1, 1000, 1001, 1000, 1000, 1001}));
 }
+
+// A port browsers refuse is never connected to, even at an address let
+// through; the same server is reached without the rule.
+TEST(ClienteHttp, PortaInseguraNaoEContactada) {
+    TServidorLocal inseguro(TServidorLocal::portasInseguras());
+    if (inseguro.porta() == 0)
+        GTEST_SKIP() << "every unsafe port tried is taken on this machine";
+    inseguro.rota("/pagina", TRespostaLocal{200, "corpo"});
+    QByteArray corpo;
+    TClienteHttp comRegra({.apenasEnderecosPublicos = true,
+                           .apenasPortasSeguras = true,
+                           .destinosPermitidos = {inseguro.destino()}},
+                          TRegra::apenas200s);
+    EXPECT_FALSE(comRegra.Get(inseguro.url("/pagina"), corpo));
+    EXPECT_EQ(inseguro.conexoesAceitas(), 0);
+
+    TClienteHttp semRegra({.apenasEnderecosPublicos = true, .destinosPermitidos = {inseguro.destino()}},
+                          TRegra::apenas200s);
+    EXPECT_TRUE(semRegra.Get(inseguro.url("/pagina"), corpo));
+    EXPECT_EQ(corpo, "corpo");
+}

@@ -26,7 +26,7 @@ protected:
     // The class of the player the factory makes with QUILLET_PLAYER set to `escolha`.
     QString criado(TFabricaPlayerLinux& fabrica, const char* escolha) {
         qputenv("QUILLET_PLAYER", escolha);
-        std::unique_ptr<TFlashPlayer> player(fabrica.criar(&janela));
+        std::unique_ptr<TFlashPlayer> player(fabrica.criar(&janela, QStringLiteral("Velmora")));
         return QString::fromLatin1(player->metaObject()->className());
     }
 
@@ -67,4 +67,27 @@ TEST_F(ModuloPlayer, WithoutAUsableModuleTheStandInPlaysUnlessTheEngineIsDemande
         EXPECT_EQ(criado(fabrica, "standin"), QStringLiteral("TFlashPlayerSubstituto"));
     }
     EXPECT_EQ(carregada("libQt6WebEngine"), navegadorAntes);
+}
+
+// Through the module as the program goes: a game's profile makes its folders
+// under the factory's; erasing is refused while the game's player lives, and
+// once it is gone the folders go and the profile with them.
+TEST_F(ModuloPlayer, AGamesDataIsErasedOnlyOnceItsPlayerIsGone) {
+    if (!QFileInfo::exists(QStringLiteral(QUILLET_DIR_RUFFLE "/ruffle/ruffle.js")))
+        GTEST_SKIP() << "the SWF engine is not installed";
+    QTemporaryDir raiz;
+    TFabricaPlayerLinux fabrica(
+        {raiz.filePath(QStringLiteral("dados")), raiz.filePath(QStringLiteral("cache"))},
+        {QStringLiteral(QUILLET_PASTA_MODULOS)});
+    auto player = std::unique_ptr<TFlashPlayer>(fabrica.criar(&janela, QStringLiteral("Gumbrel")));
+    const QString pasta = raiz.filePath(QStringLiteral("dados/Gumbrel"));
+    EXPECT_TRUE(QFileInfo(pasta).isDir());
+    EXPECT_GT(fabrica.medidorDados()(QStringLiteral("Gumbrel"), 1 << 30), 0);
+
+    EXPECT_FALSE(fabrica.limparDados(QStringLiteral("Gumbrel")));
+    EXPECT_TRUE(QFileInfo(pasta).isDir());
+    player.reset();
+    EXPECT_TRUE(fabrica.limparDados(QStringLiteral("Gumbrel")));
+    EXPECT_FALSE(QFileInfo::exists(pasta));
+    EXPECT_EQ(fabrica.medidorDados()(QStringLiteral("Gumbrel"), 1 << 30), 0);
 }

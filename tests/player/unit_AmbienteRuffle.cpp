@@ -1,6 +1,7 @@
 #include "tests/player/unit_AmbienteRuffle.h"
 
 #include "player/unit_PaginaRuffle.h"
+#include "player/unit_PerfisRuffle.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,6 +36,10 @@ void MotorTeste::servirFilmes(TServidorLocal& servidor) {
     });
 }
 
+QWebEngineProfile* MotorTeste::perfil() {
+    return TPerfisRuffle::perfil(QStringLiteral("teste"), {});
+}
+
 bool MotorTeste::esperar(const std::function<bool()>& condicao) {
     return QTest::qWaitFor(condicao, 60000);
 }
@@ -66,12 +71,12 @@ void TAmbienteRuffle::SetUp() {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&janela));
 }
 
-TFlashPlayer* TFabricaRuffle::criar(QWidget* pai) {
-    return new TFlashPlayerRuffle(pai, TPaginaRuffle::perfil({}));
+TFlashPlayer* TFabricaRuffle::criar(QWidget* pai, const QString&) {
+    return new TFlashPlayerRuffle(pai, MotorTeste::perfil());
 }
 
 TFlashPlayerRuffle* TAmbienteRuffle::criarPlayer() {
-    auto* player = new TFlashPlayerRuffle(&janela, TPaginaRuffle::perfil({}));
+    auto* player = new TFlashPlayerRuffle(&janela, MotorTeste::perfil());
     player->setAlinhado(true);
     player->show();
     player->OnFlashCall = [this, player](const QString& pedido) {

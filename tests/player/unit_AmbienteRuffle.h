@@ -17,6 +17,8 @@ bool preparar();
 QByteArray lerFilme(const QByteArray& nome);
 // Serves the test movies at /swf/<name>.
 void servirFilmes(TServidorLocal& servidor);
+// The tests' browser profile, in memory, shared by their players.
+QWebEngineProfile* perfil();
 // Runs the event loop until the condition holds (or a generous cap passes).
 bool esperar(const std::function<bool()>& condicao);
 // Gives the keyboard focus to the player and waits until the browser has it.
@@ -28,9 +30,14 @@ void teclar(Qt::Key tecla, Qt::KeyboardModifiers modificadores = Qt::NoModifier)
 } // namespace MotorTeste
 
 // The engine's players without its module, the engine being linked in.
+// Every game's players share one profile in memory, as the tests' own players do.
 class TFabricaRuffle : public TFabricaPlayer {
 public:
-    TFlashPlayer* criar(QWidget* pai) override;
+    TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
+    TMedidorDados medidorDados() const override {
+        return [](const QString&, qint64) { return 0; };
+    }
+    bool limparDados(const QString&) override { return true; }
 };
 
 // Players on the SWF engine in a shown window, with the test movies served at

@@ -248,7 +248,7 @@ TEST(Definicoes, FecharComTrabalhadoresEmCurso) {
     programa.servidor.rota("/lento", TRespostaLocal{.corpo = "<title>t</title>", .portao = 1});
     programa.principal = std::make_unique<TPrincipal>(std::move(programa.teste.servicos));
     const TLimitesHttp limitesDoPrograma = TVerificadorURL::limites;
-    TVerificadorURL::limites.destinoPermitido = programa.servidor.destino();
+    TVerificadorURL::limites.destinosPermitidos = {programa.servidor.destino()};
     programa.principal->iniciarVerificador(programa.servidor.url("/lento"));
     TVerificadorURL::limites = limitesDoPrograma;
     ASSERT_TRUE(QTest::qWaitFor([&] { return programa.servidor.pedidos().size() == 2; }, 10'000));

@@ -11,13 +11,27 @@ QString TAreaTransferenciaFalsa::lerTexto() {
     return texto;
 }
 
-TFlashPlayer* TFabricaPlayerFalsa::criar(QWidget* pai) {
+TFlashPlayer* TFabricaPlayerFalsa::criar(QWidget* pai, const QString& jogo) {
     auto* player = new TFlashPlayerFalso(pai);
     criados.append(player);
+    jogos.append(jogo);
     return player;
 }
 
-TFlashPlayer* TFabricaPlayerAusente::criar(QWidget*) {
+TFabricaPlayer::TMedidorDados TFabricaPlayerFalsa::medidorDados() const {
+    return [dados = dados](const QString& jogo, qint64 ate) { return std::min(dados.value(jogo), ate + 1); };
+}
+
+bool TFabricaPlayerFalsa::limparDados(const QString& jogo) {
+    for (qsizetype i = 0; i < criados.size(); ++i)
+        if (criados[i] && jogos[i] == jogo)
+            return false;
+    dados.remove(jogo);
+    limpos.append(jogo);
+    return true;
+}
+
+TFlashPlayer* TFabricaPlayerAusente::criar(QWidget*, const QString&) {
     throw EOleSysError(QStringLiteral("Class not registered"));
 }
 

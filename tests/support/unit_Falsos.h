@@ -3,6 +3,7 @@
 #include "platform/unit_Servicos.h"
 #include "tests/support/unit_Impressao.h"
 
+#include <QMap>
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
@@ -69,11 +70,12 @@ public:
     QSize tamanhoTela() const override { return tela; }
 };
 
-// Data and temporary folders inside one fresh temporary folder per test.
+// Data, cache and temporary folders inside one fresh temporary folder per test.
 class TPastasTeste : public TPastasSistema {
 public:
     QTemporaryDir raiz;
     QString pastaDadosUsuario() const override { return raiz.filePath(QStringLiteral("appdata")); }
+    QString pastaCacheUsuario() const override { return raiz.filePath(QStringLiteral("cache")); }
     QString pastaTemporaria() const override { return raiz.filePath(QStringLiteral("temp")); }
 };
 
@@ -131,17 +133,29 @@ public:
     void abrirEndereco(const QString& url) { pedirAbertura(url); }
 };
 
-// Makes recording players and keeps every one it made (empty once destroyed).
+// Makes recording players and keeps every one it made (empty once destroyed),
+// with the game it was made for. Each game's stored data is a size the test
+// sets; erasing it is refused while a player of the game lives.
 class TFabricaPlayerFalsa : public TFabricaPlayer {
 public:
     QList<QPointer<TFlashPlayerFalso>> criados;
-    TFlashPlayer* criar(QWidget* pai) override;
+    QStringList jogos; // of `criados`, in order
+    QMap<QString, qint64> dados;
+    QStringList limpos; // every game erased, in order
+
+    TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
+    TMedidorDados medidorDados() const override;
+    bool limparDados(const QString& jogo) override;
 };
 
 // As on a machine without the player control.
 class TFabricaPlayerAusente : public TFabricaPlayer {
 public:
-    TFlashPlayer* criar(QWidget* pai) override;
+    TFlashPlayer* criar(QWidget* pai, const QString& jogo) override;
+    TMedidorDados medidorDados() const override {
+        return [](const QString&, qint64) { return 0; };
+    }
+    bool limparDados(const QString&) override { return true; }
 };
 
 // The services a test hands to the main window, with the fakes kept at hand.

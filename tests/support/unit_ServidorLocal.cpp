@@ -144,15 +144,25 @@ void TServidorLocal::TDados::atender(const httplib::Request& pedidoHttp, httplib
     }
 }
 
-TServidorLocal::TServidorLocal() : d(std::make_unique<TDados>()) {
+TServidorLocal::TServidorLocal() : TServidorLocal(QList<int>()) {}
+
+TServidorLocal::TServidorLocal(const QList<int>& portas) : d(std::make_unique<TDados>()) {
     d->servidor.new_task_queue = [this] { return new TFilaContada(d->conexoesAceitas); };
     d->servidor.set_keep_alive_timeout(1);
     d->servidor.Get(".*", [this](const httplib::Request& pedido, httplib::Response& resposta) {
         d->atender(pedido, resposta);
     });
     // Listening starts with the bind; the accept loop may begin later.
-    d->porta = d->servidor.bind_to_any_port("127.0.0.1");
-    d->fio = std::thread([this] { d->servidor.listen_after_bind(); });
+    if (portas.isEmpty())
+        d->porta = d->servidor.bind_to_any_port("127.0.0.1");
+    for (const int porta : portas) {
+        if (d->servidor.bind_to_port("127.0.0.1", porta)) {
+            d->porta = porta;
+            break;
+        }
+    }
+    if (d->porta > 0)
+        d->fio = std::thread([this] { d->servidor.listen_after_bind(); });
     // A stop that comes before the accept loop runs would be lost, and the
     // loop would then never end: the server is ready once it runs.
     while (d->porta > 0 && !d->servidor.is_running())
@@ -166,7 +176,8 @@ TServidorLocal::~TServidorLocal() {
     }
     d->portaoAberto.notify_all();
     d->servidor.stop();
-    d->fio.join();
+    if (d->fio.joinable())
+        d->fio.join();
 }
 
 void TServidorLocal::rota(const QByteArray& caminho, TRota rota) {
@@ -192,6 +203,10 @@ QString TServidorLocal::url(const QByteArray& caminho) const {
 
 QString TServidorLocal::destino() const {
     return QStringLiteral("127.0.0.1:%1").arg(d->porta);
+}
+
+int TServidorLocal::porta() const {
+    return d->porta;
 }
 
 int TServidorLocal::conexoesAceitas() const {

@@ -43,6 +43,14 @@ public:
     using TRota = std::function<TRespostaLocal(const TPedidoLocal& pedido)>;
 
     TServidorLocal();
+    // On the first of `portas` that is free; when none is, nothing listens
+    // and `porta` is 0.
+    explicit TServidorLocal(const QList<int>& portas);
+
+    // Ports on the browsers' unsafe list that need no privileges to listen on.
+    static QList<int> portasInseguras() {
+        return {10080, 6679, 6697, 6665, 6666, 6667, 6668, 6669, 6566, 5060, 5061, 4190, 4045, 3659, 1719};
+    }
     // Opens every gate, then stops.
     ~TServidorLocal();
 
@@ -55,6 +63,7 @@ public:
     QString url(const QByteArray& caminho) const;
     // The server's address and port, as "127.0.0.1:8080".
     QString destino() const;
+    int porta() const;
     QList<TPedidoLocal> pedidos() const;
     int contar(const QByteArray& caminho) const;
     // Connections accepted so far, whether or not a request came over them.
