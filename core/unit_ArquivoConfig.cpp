@@ -1,5 +1,6 @@
 #include "core/unit_ArquivoConfig.h"
 
+#include "core/unit_ArquivoRegular.h"
 #include "core/unit_DocumentoIni.h"
 #include "core/unit_Erros.h"
 
@@ -62,24 +63,13 @@ TArquivoConfig::TLeitura TArquivoConfig::ler() const {
 
 // Parses the file again only when its bytes differ from those last read.
 TArquivoConfig::TLeitura TArquivoConfig::lerConteudo(const TEstadoArquivo& estado, qint64 agora) const {
-    const auto ilegivel = [](const QString& motivo) { return TLeitura{nullptr, motivo}; };
-    const QString grandeDemais = QStringLiteral("it is larger than %1 bytes").arg(tamanhoMaximo);
     if (estado.tamanho > tamanhoMaximo)
-        return ilegivel(grandeDemais);
-    QFile arquivo(caminho_);
-    const auto falhaLeitura = [&] {
-        return ilegivel(QStringLiteral("it cannot be read (%1)").arg(arquivo.errorString()));
-    };
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return falhaLeitura();
-    // The file may have grown since its state was taken.
-    QByteArray bytes = arquivo.read(estado.tamanho + 1);
-    if (bytes.size() > estado.tamanho)
-        bytes += arquivo.read(tamanhoMaximo + 1 - bytes.size());
-    if (arquivo.error() != QFileDevice::NoError)
-        return falhaLeitura();
-    if (bytes.size() > tamanhoMaximo)
-        return ilegivel(grandeDemais);
+        return {nullptr, QStringLiteral("it is larger than %1 bytes").arg(tamanhoMaximo)};
+    // The file may have grown, or been replaced by something else, since its state was taken.
+    ArquivoRegular::TLeitura leitura = ArquivoRegular::ler(caminho_, tamanhoMaximo);
+    if (!leitura.bytes)
+        return {nullptr, leitura.ausente ? QString() : leitura.motivo};
+    const QByteArray& bytes = *leitura.bytes;
     if (!lido_ || lido_->bytes() != bytes)
         lido_ = std::make_shared<const TDocumentoIni>(bytes);
     estadoLido_ = estado;

@@ -21,6 +21,9 @@ struct TIdiomaControl {
 class TIdioma : public QObject {
     Q_OBJECT
 public:
+    // A language file on disk larger than this is not read.
+    static constexpr qint64 tamanhoMaximo = 1024 * 1024;
+
     // Registers `control` under "<screen>.<control>", the screen being the
     // nearest enclosing screen frame, or the top-level window.
     void add(QWidget* control, const QString& Prop);
@@ -29,7 +32,8 @@ public:
     // The same, its "%s" directives filled with `Args`; raises EFormato when they do not fit.
     QString get(const QString& nome, const QStringList& Args) const;
     // Replaces the table with a language file: "PT" and "EN" are built in,
-    // anything else is a file path. Raises an error, keeping the old table, when it cannot be read.
+    // anything else is a file path. Raises an error, keeping the old table, when
+    // it cannot be read, is not a regular file or is larger than `tamanhoMaximo`.
     void carregarIdioma(const QString& arquivo);
     // Sets the text of every registered control that still exists.
     void aplicarIdioma();
