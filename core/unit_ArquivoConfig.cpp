@@ -3,6 +3,7 @@
 #include "core/unit_ArquivoRegular.h"
 #include "core/unit_DocumentoIni.h"
 #include "core/unit_Erros.h"
+#include "core/unit_TravaArquivo.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -95,7 +96,18 @@ bool TArquivoConfig::ReadBool(const QString& secao, const QString& chave, bool p
     return ReadInteger(secao, chave, padrao ? 1 : 0) != 0;
 }
 
+// Read, changed and replaced under the file's lock, so that a change another
+// copy of the program (or a program taking the same lock) makes meanwhile is
+// not written over.
 void TArquivoConfig::WriteString(const QString& secao, const QString& chave, const QString& valor) {
+    // Refused for every user alike, also for the superuser, who could write anyway.
+    if (semPermissaoEscrita(caminho_))
+        recusar(QStringLiteral("the file is read-only"));
+    if (semPermissaoEscrita(QFileInfo(caminho_).absolutePath()))
+        recusar(QStringLiteral("its folder is read-only"));
+    TTravaArquivo trava(caminho_);
+    if (!trava.tomar(esperaTrava))
+        recusar(trava.motivo());
     // A file that could not be read faithfully is never replaced.
     const TLeitura leitura = ler();
     if (!leitura.ilegivel.isEmpty())
@@ -127,11 +139,6 @@ void TArquivoConfig::aoRecusarEscrita(std::function<void(const EArquivo&)> aviso
 }
 
 void TArquivoConfig::gravar(const QByteArray& conteudo) {
-    // Refused for every user alike, also for the superuser, who could write anyway.
-    if (semPermissaoEscrita(caminho_))
-        recusar(QStringLiteral("the file is read-only"));
-    if (semPermissaoEscrita(QFileInfo(caminho_).absolutePath()))
-        recusar(QStringLiteral("its folder is read-only"));
     // The new content goes to a temporary file beside the old one, which it
     // replaces only once all of it is on disk. Unbuffered, so that a short write
     // (a full disk) shows in the count that write returns: buffered, it would
