@@ -7,6 +7,7 @@
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_VigiaLinks.h"
 #include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_PrimeiroPlano.h"
 #include "remote/unit_DefinicoesRemotas.h"
 #include "ui/unit_Painel.h"
 
@@ -53,6 +54,12 @@ void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
 void TPrincipal::trazerParaPrimeiroPlano() {
     raise();
     activateWindow();
+}
+
+void TPrincipal::virParaFrente() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    PrimeiroPlano::pedir(this);
 }
 
 // The warning covers everything at once, without a slide. A slide still
