@@ -2,28 +2,66 @@
 
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Chaves.h"
+#include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "linkguard/unit_VerificadorURL.h"
 #include "platform/unit_AreaTransferencia.h"
 
+#include <QTimer>
+
+namespace {
+
+QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
+    auto* timer = new QTimer(dono);
+    timer->setObjectName(QLatin1String(nome));
+    timer->setSingleShot(true);
+    timer->setInterval(intervalo);
+    return timer;
+}
+
+} // namespace
+
 TVigiaLinks::TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
                          QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes,
                          QObject* vida, QObject* pai)
-    : QObject(pai), config_(config), areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
+    : QObject(pai), timerAreaTransferencia(criarTimer(this, "timerAreaTransferencia", esperaRajada)),
+      timerRajadaMaxima(criarTimer(this, "timerRajadaMaxima", esperaMaxima)), config_(config),
+      areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
       listaURLsTestadas_(listaURLsTestadas), portoes_(std::move(portoes)), vida_(vida),
-      fila_([this](const QString& url) { return criarVerificador(url); }) {}
+      fila_([this](const QString& url) { return criarVerificador(url); }) {
+    for (QTimer* timer : {timerAreaTransferencia, timerRajadaMaxima})
+        Conexao::protegida(timer, &QTimer::timeout, this, &TVigiaLinks::timerAreaTransferenciaTimer);
+}
+
+// The latest change decides: text copied in another program after a copy
+// inside the game leaves nothing to judge.
+void TVigiaLinks::areaTransferenciaMudou() {
+    if (!mudancaNoJogo()) {
+        timerAreaTransferencia->stop();
+        timerRajadaMaxima->stop();
+        return;
+    }
+    timerAreaTransferencia->start();
+    if (!timerRajadaMaxima->isActive())
+        timerRajadaMaxima->start();
+}
 
 // Only text copied inside the running game is looked at, and only while the
 // interface speaks the built-in Portuguese the rules are written for.
-void TVigiaLinks::areaTransferenciaMudou() {
-    if (portoes_.desligadoRemotamente())
-        return;
-    if (config_.ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT")) != QLatin1String("PT"))
-        return;
-    if (!config_.ReadBool(Constantes::secao, Chave::ativarVerificadorLinks, true))
-        return;
-    if (!portoes_.jogoComFoco())
-        return;
+bool TVigiaLinks::mudancaNoJogo() const {
+    return !portoes_.desligadoRemotamente() && portoes_.jogoComFoco() &&
+           config_.ReadString(Constantes::secao, Chave::idioma, QStringLiteral("PT")) ==
+               QLatin1String("PT") &&
+           config_.ReadBool(Constantes::secao, Chave::ativarVerificadorLinks, true);
+}
+
+void TVigiaLinks::timerAreaTransferenciaTimer() {
+    timerAreaTransferencia->stop();
+    timerRajadaMaxima->stop();
+    julgarAreaTransferencia();
+}
+
+void TVigiaLinks::julgarAreaTransferencia() {
     const QString texto = TRegrasLinks::aparar(areaTransferencia_.lerTexto());
     TOrcamento orcamentoBusca = TOrcamento::deBuscaEndereco();
     const QString endereco = TRegrasLinks::buscarEndereco(texto, orcamentoBusca);

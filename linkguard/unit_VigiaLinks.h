@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 
+class QTimer;
 class TAreaTransferencia;
 class TArquivoConfig;
 
@@ -23,6 +24,14 @@ class TArquivoConfig;
 // only as written). When the text as written holds no address at all, the
 // address of the canonical copy is the one verified. The second look pays
 // its searches from what the first look's judgement left.
+//
+// Changes of the clipboard are judged in bursts: a change made inside the
+// game only asks for a judgement, and the latest text is read and judged
+// once, `esperaRajada` ms after the last change of the burst, or
+// `esperaMaxima` ms after its first change while changes keep coming. A
+// movie writing the clipboard thousands of times costs the UI thread a
+// restarted timer per change: judged one by one, the browser's queue of
+// clipboard writes waiting for the UI thread grew by megabytes a second.
 class TVigiaLinks : public QObject {
     Q_OBJECT
 public:
@@ -41,8 +50,18 @@ public:
                 QStringList& listaBadURLs, QStringList& listaURLsTestadas, TPortoes portoes, QObject* vida,
                 QObject* pai);
 
+    static constexpr int esperaRajada = 50;
+    static constexpr int esperaMaxima = 250;
+
     // The clipboard's content changed.
     void areaTransferenciaMudou();
+    // The tick of both timers: judges the clipboard's latest text. An error
+    // reading the clipboard ends it (the burst is not judged).
+    void timerAreaTransferenciaTimer();
+    // Restarted by every change of a burst made inside the game.
+    QTimer* timerAreaTransferencia;
+    // Started by the first change of a burst, and not by the others.
+    QTimer* timerRajadaMaxima;
     // Judges `url`, reached from `urlOriginal` (both get "http://" in front
     // unless they begin with it), on a page titled `titulo` (empty when
     // unknown). True, with the link announced, when it is bad.
@@ -63,6 +82,8 @@ Q_SIGNALS:
     void verificacaoPedida(const QString& url);
 
 private:
+    bool mudancaNoJogo() const;
+    void julgarAreaTransferencia();
     bool julgar(QString url, QString urlOriginal, const QString& titulo, TOrcamento& orcamento);
     // The second look at the copied `texto`, whose first look found
     // `endereco` (empty when none): the canonical copy's address, or empty
