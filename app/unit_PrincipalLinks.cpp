@@ -4,6 +4,7 @@
 
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Conexao.h"
+#include "core/unit_Texto.h"
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_VigiaLinks.h"
 #include "linkguard/unit_frameProtetor.h"
@@ -40,10 +41,11 @@ void TPrincipal::iniciarVerificador(const QString& url) {
 }
 
 // A bad title is announced with the window already in front; a listed site
-// brings it there once the warning is up; keywords leave it be.
+// brings it there once the warning is up; keywords leave it be. The
+// addresses show their direction controls as text.
 void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
                                 TRegrasLinks::TVeredito veredito) {
-    frameProtetor()->mostrarAviso(url, urlOriginal);
+    frameProtetor()->mostrarAviso(Texto::bidiVisivel(url), Texto::bidiVisivel(urlOriginal));
     if (veredito == TRegrasLinks::TVeredito::titulo)
         trazerParaPrimeiroPlano();
     mostrarProtetor();

@@ -218,6 +218,19 @@ TEST_F(VigiaLinks, RajadaQueTerminaForaDoJogoNaoEJulgada) {
     EXPECT_TRUE(principal->verificadores.isEmpty());
 }
 
+// An address reached by a verifier (from the network) may hold direction
+// controls; the warning shows them as text.
+TEST_F(VigiaLinks, ControlesDeDirecaoDoEnderecoSaoMostradosComoTexto) {
+    definirLista({QStringLiteral("ruim")});
+    const QString rlo(QChar(0x202E));
+    ASSERT_TRUE(
+        principal->verificarBadURL(QStringLiteral("http://ruim.com/") + rlo + QStringLiteral("exe.gpj"),
+                                   QStringLiteral("http://ok.com/"), QString()));
+    EXPECT_EQ(textoURL(), QStringLiteral("http://ok.com/ -> http://ruim.com/<U+202E>exe.gpj"));
+    EXPECT_FALSE(textoInfo().contains(rlo));
+    EXPECT_TRUE(textoInfo().contains(QStringLiteral("http://ruim.com/<U+202E>exe.gpj")));
+}
+
 TEST_F(VigiaLinks, AreaOcupadaTerminaOTratadorComErro) {
     teste->areaTransferencia->ocupada = true;
     EXPECT_THROW(copiar(QStringLiteral("http://ok.com")), EErro);
