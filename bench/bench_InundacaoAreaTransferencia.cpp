@@ -21,6 +21,7 @@
 // points of a processor over its share before the flood, over 250 ms).
 // Run offscreen or under X: QT_QPA_PLATFORM=offscreen bench_inundacao_area [changes]
 #include "app/unit_Principal.h"
+#include "bench/unit_AmbienteMotor.h"
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Constantes.h"
 #include "games/unit_frameVelmora.h"
@@ -261,12 +262,7 @@ int medirCaso(const TCaso& caso, int vezes) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    if (!qEnvironmentVariableIsSet("QUILLET_DADOS"))
-        qputenv("QUILLET_DADOS", QUILLET_PASTA_BUILD);
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    AmbienteMotor::preparar(QUILLET_PASTA_BUILD);
     const int vezes = argc > 1 ? std::max(1, atoi(argv[1])) : 5000;
     if (argc > 2) {
         QApplication aplicacao(argc, argv);

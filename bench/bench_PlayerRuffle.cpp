@@ -4,6 +4,7 @@
 // the stand-in. The engine's first movie includes starting the browser; a
 // movie of another origin (another port) needs a new page in its player.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_player_ruffle [repetitions]
+#include "bench/unit_AmbienteMotor.h"
 #include "bench/unit_ArvoreProcessos.h"
 #include "player/unit_FlashPlayerRuffle.h"
 #include "player/unit_FlashPlayerSubstituto.h"
@@ -58,11 +59,8 @@ std::vector<double> repetir(int vezes, TFlashPlayer* player, const QString& url)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     // The engine's files are in the build folder, beside the program.
-    if (!qEnvironmentVariableIsSet("QUILLET_DADOS"))
-        qputenv("QUILLET_DADOS", QUILLET_PASTA_BUILD);
+    AmbienteMotor::preparar(QUILLET_PASTA_BUILD);
     QApplication aplicacao(argc, argv);
     const int vezes = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 
