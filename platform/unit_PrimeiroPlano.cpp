@@ -51,6 +51,8 @@ void ativarNoX(xcb_connection_t* conexao, xcb_window_t janela) {
 void PrimeiroPlano::pedir(QWidget* janela) {
     janela->raise();
     janela->activateWindow();
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+    // The offscreen platform answers for X too, without a connection.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection())
         ativarNoX(x11->connection(), xcb_window_t(janela->winId()));
 }

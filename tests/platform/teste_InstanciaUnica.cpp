@@ -61,7 +61,7 @@ protected:
         ambiente.insert(QStringLiteral("QUILLET_PLAYER"), QStringLiteral("standin"));
         ambiente.insert(QStringLiteral("QUILLET_MARCAR_QUADRO"), QStringLiteral("1"));
         processo->setProcessEnvironment(ambiente);
-        processo->setProcessChannelMode(QProcess::SeparateChannels);
+        processo->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         processo->start(QStringLiteral(QUILLET_EXECUTAVEL), {});
         return processo;
     }
