@@ -6,6 +6,8 @@
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
 #include "platform/unit_ConfigFontes.h"
+#include "platform/unit_InstanciaUnica.h"
+#include "platform/unit_PastasSistemaLinux.h"
 #include "player/unit_FabricaPlayerLinux.h"
 #include "ui/unit_MarcaPrimeiroQuadro.h"
 #include "ui/unit_Tema.h"
@@ -49,6 +51,14 @@ int main(int argc, char** argv) {
     if (const TLinhaComando pedido = TLinhaComando::ler(argumentosDe(argc, argv));
         pedido.acao != TLinhaComando::TAcao::iniciar)
         return pedido.responder();
+    // A second start with the same data folder brings the running copy
+    // forward and ends, before it connects to the display. A smoke run of an
+    // installed copy always runs.
+    const bool diagnostico = qEnvironmentVariableIsSet("QUILLET_DIAGNOSTICO");
+    TInstanciaUnica instancia(TPastasSistemaLinux().pastaDadosUsuario() + QLatin1Char('/') +
+                              Constantes::nomePasta);
+    if (!diagnostico && instancia.entregarAExistente())
+        return 0;
     ConfigFontes::lerEmSegundoPlano();
     TAplicacao aplicacao(argc, argv);
     // Qt has taken its own options out by now: what is left must be the program's.
@@ -66,9 +76,11 @@ int main(int argc, char** argv) {
             principal.move(tela->availableGeometry().center() - principal.rect().center());
         TMarcaPrimeiroQuadro::instalarSePedido(&principal);
         principal.show();
+        QObject::connect(&instancia, &TInstanciaUnica::chamada, &principal, &TPrincipal::virParaFrente);
+        instancia.ouvir();
         if (linha.jogo)
             principal.abrirJogoPedido(*linha.jogo);
-        if (qEnvironmentVariableIsSet("QUILLET_DIAGNOSTICO")) {
+        if (diagnostico) {
             QTimer::singleShot(0, &principal, [&principal] {
                 diagnosticar(principal);
                 QCoreApplication::exit(0);

@@ -180,6 +180,8 @@ public:
     void definirListaBadURLs(TRegrasLinks& regras);
     // Brings the main window to the foreground, in front of other programs.
     virtual void trazerParaPrimeiroPlano();
+    // The same, from minimised too: what another start of the program asks.
+    void virParaFrente();
     // Follows `url` on a worker (the watcher asks for it); every address it
     // reaches is added to listaURLsTestadas and judged, the final one with its page title.
     virtual void iniciarVerificador(const QString& url);

@@ -3,6 +3,7 @@
 #include "app/unit_Principal.h"
 
 #include "core/unit_Conexao.h"
+#include "core/unit_Texto.h"
 #include "linkguard/unit_VigiaLinks.h"
 #include "remote/unit_DefinicoesRemotas.h"
 #include "ui/unit_Componentes.h"
@@ -36,8 +37,10 @@ void TPrincipal::carregamentoBadlist(TDocumentoRemoto& dados, const QString& url
 
 // Yes opens the new version and ends the program without the close
 // question; No keeps the program running with the outdated about line. So
-// does Yes with an address that may not be opened, after saying so.
-void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atualizacao) {
+// does Yes with an address that may not be opened, after saying so. The
+// document's texts show their direction controls as text.
+void TPrincipal::avisarAtualizacao(const QString& versaoDocumento, const QString& atualizacao) {
+    const QString versaoStr = Texto::bidiVisivel(versaoDocumento);
     const QString aviso = idioma->get(QStringLiteral("Mensagem.atualizacaoDisponivel"), {versaoStr});
     if (servicos.mensagens->perguntarInformando(aviso)) {
         if (abrirURL(atualizacao)) {
@@ -48,5 +51,5 @@ void TPrincipal::avisarAtualizacao(const QString& versaoStr, const QString& atua
     }
     Componentes::escreverMemo(textoVersao,
                               textoSobre(idioma->get(QStringLiteral("Principal.textoSobre_Deatualizado"),
-                                                     {versaoStr, atualizacao})));
+                                                     {versaoStr, Texto::bidiVisivel(atualizacao)})));
 }

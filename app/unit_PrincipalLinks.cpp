@@ -4,9 +4,11 @@
 
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Conexao.h"
+#include "core/unit_Texto.h"
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_VigiaLinks.h"
 #include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_PrimeiroPlano.h"
 #include "remote/unit_DefinicoesRemotas.h"
 #include "ui/unit_Painel.h"
 
@@ -58,10 +60,11 @@ void TPrincipal::abrirLinkDoFilme(const QString& url) {
 }
 
 // A bad title is announced with the window already in front; a listed site
-// brings it there once the warning is up; keywords leave it be.
+// brings it there once the warning is up; keywords leave it be. The
+// addresses show their direction controls as text.
 void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
                                 TRegrasLinks::TVeredito veredito, bool doFilme) {
-    frameProtetor()->mostrarAviso(url, urlOriginal, veredito,
+    frameProtetor()->mostrarAviso(Texto::bidiVisivel(url), Texto::bidiVisivel(urlOriginal), veredito,
                                   doFilme ? TframeProtetor::TOrigem::filme
                                           : TframeProtetor::TOrigem::copiado);
     if (veredito == TRegrasLinks::TVeredito::titulo)
@@ -74,6 +77,12 @@ void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
 void TPrincipal::trazerParaPrimeiroPlano() {
     raise();
     activateWindow();
+}
+
+void TPrincipal::virParaFrente() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    PrimeiroPlano::pedir(this);
 }
 
 // The warning covers everything at once, without a slide, and takes the

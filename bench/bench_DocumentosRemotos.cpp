@@ -3,6 +3,7 @@
 // handler taking them over, the update notice box included), which must stay
 // under 50 ms. Also one judgement against the bad-site list at its entry cap.
 #include "app/unit_Principal.h"
+#include "linkguard/unit_VigiaLinks.h"
 #include "net/unit_Trabalhador.h"
 #include "platform/unit_Aplicacao.h"
 #include "platform/unit_CaixasMensagemQt.h"
@@ -139,7 +140,11 @@ int main(int argc, char** argv) {
         // The update notice comes up and is answered No: the outdated about line is written.
         imprimir(nome, medir(prepararDefinicoes, [&] { principal.carregamentoQLDef(documento, QString()); }));
         imprimir("UI thread: one clipboard change (definitions read)",
-                 medir([] {}, [&] { teste.areaTransferencia->copiar(QStringLiteral("texto")); }));
+                 medir([] {},
+                       [&] {
+                           teste.areaTransferencia->copiar(QStringLiteral("texto"));
+                           principal.vigiaLinks->timerAreaTransferenciaTimer();
+                       }));
     }
     std::printf("\nabout text: %lld characters\n",
                 static_cast<long long>(principal.textoVersao->toPlainText().size()));

@@ -5,6 +5,7 @@
 // movie of another origin (another port) needs a new page in its player; a
 // second game's player costs a page, and a profile when the game has its own.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_player_ruffle [repetitions]
+#include "bench/unit_AmbienteMotor.h"
 #include "bench/unit_ArvoreProcessos.h"
 #include "player/unit_FlashPlayerRuffle.h"
 #include "player/unit_FlashPlayerSubstituto.h"
@@ -90,11 +91,8 @@ void segundoPlayer(int vezes, const std::function<TFlashPlayerRuffle*(const QStr
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     // The engine's files are in the build folder, beside the program.
-    if (!qEnvironmentVariableIsSet("QUILLET_DADOS"))
-        qputenv("QUILLET_DADOS", QUILLET_PASTA_BUILD);
+    AmbienteMotor::preparar(QUILLET_PASTA_BUILD);
     QApplication aplicacao(argc, argv);
     const int vezes = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 

@@ -1,7 +1,9 @@
 #include "core/unit_ArquivoConfig.h"
 
+#include "core/unit_ArquivoRegular.h"
 #include "core/unit_DocumentoIni.h"
 #include "core/unit_Erros.h"
+#include "core/unit_TravaArquivo.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -62,24 +64,13 @@ TArquivoConfig::TLeitura TArquivoConfig::ler() const {
 
 // Parses the file again only when its bytes differ from those last read.
 TArquivoConfig::TLeitura TArquivoConfig::lerConteudo(const TEstadoArquivo& estado, qint64 agora) const {
-    const auto ilegivel = [](const QString& motivo) { return TLeitura{nullptr, motivo}; };
-    const QString grandeDemais = QStringLiteral("it is larger than %1 bytes").arg(tamanhoMaximo);
     if (estado.tamanho > tamanhoMaximo)
-        return ilegivel(grandeDemais);
-    QFile arquivo(caminho_);
-    const auto falhaLeitura = [&] {
-        return ilegivel(QStringLiteral("it cannot be read (%1)").arg(arquivo.errorString()));
-    };
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return falhaLeitura();
-    // The file may have grown since its state was taken.
-    QByteArray bytes = arquivo.read(estado.tamanho + 1);
-    if (bytes.size() > estado.tamanho)
-        bytes += arquivo.read(tamanhoMaximo + 1 - bytes.size());
-    if (arquivo.error() != QFileDevice::NoError)
-        return falhaLeitura();
-    if (bytes.size() > tamanhoMaximo)
-        return ilegivel(grandeDemais);
+        return {nullptr, QStringLiteral("it is larger than %1 bytes").arg(tamanhoMaximo)};
+    // The file may have grown, or been replaced by something else, since its state was taken.
+    ArquivoRegular::TLeitura leitura = ArquivoRegular::ler(caminho_, tamanhoMaximo);
+    if (!leitura.bytes)
+        return {nullptr, leitura.ausente ? QString() : leitura.motivo};
+    const QByteArray& bytes = *leitura.bytes;
     if (!lido_ || lido_->bytes() != bytes)
         lido_ = std::make_shared<const TDocumentoIni>(bytes);
     estadoLido_ = estado;
@@ -105,7 +96,18 @@ bool TArquivoConfig::ReadBool(const QString& secao, const QString& chave, bool p
     return ReadInteger(secao, chave, padrao ? 1 : 0) != 0;
 }
 
+// Read, changed and replaced under the file's lock, so that a change another
+// copy of the program (or a program taking the same lock) makes meanwhile is
+// not written over.
 void TArquivoConfig::WriteString(const QString& secao, const QString& chave, const QString& valor) {
+    // Refused for every user alike, also for the superuser, who could write anyway.
+    if (semPermissaoEscrita(caminho_))
+        recusar(QStringLiteral("the file is read-only"));
+    if (semPermissaoEscrita(QFileInfo(caminho_).absolutePath()))
+        recusar(QStringLiteral("its folder is read-only"));
+    TTravaArquivo trava(caminho_);
+    if (!trava.tomar(esperaTrava))
+        recusar(trava.motivo());
     // A file that could not be read faithfully is never replaced.
     const TLeitura leitura = ler();
     if (!leitura.ilegivel.isEmpty())
@@ -137,11 +139,6 @@ void TArquivoConfig::aoRecusarEscrita(std::function<void(const EArquivo&)> aviso
 }
 
 void TArquivoConfig::gravar(const QByteArray& conteudo) {
-    // Refused for every user alike, also for the superuser, who could write anyway.
-    if (semPermissaoEscrita(caminho_))
-        recusar(QStringLiteral("the file is read-only"));
-    if (semPermissaoEscrita(QFileInfo(caminho_).absolutePath()))
-        recusar(QStringLiteral("its folder is read-only"));
     // The new content goes to a temporary file beside the old one, which it
     // replaces only once all of it is on disk. Unbuffered, so that a short write
     // (a full disk) shows in the count that write returns: buffered, it would

@@ -3,6 +3,7 @@
 #include "core/unit_EstadoArquivo.h"
 
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,6 +24,10 @@ public:
     // 20 to 35 ms of processor time (bench/bench_ArquivoConfig.cpp), within
     // the 50 ms the UI thread may be held.
     static constexpr qint64 tamanhoMaximo = 1024 * 1024;
+    // How long a write waits for the file's lock (TTravaArquivo) while another
+    // copy of the program writes: a write holds it for a few milliseconds.
+    // Past this the write is refused rather than the program held.
+    static inline std::chrono::milliseconds esperaTrava{1000};
 
     explicit TArquivoConfig(QString caminho);
     ~TArquivoConfig();
@@ -37,8 +42,9 @@ public:
     // An integer read with default 1 or 0; true when not 0.
     bool ReadBool(const QString& secao, const QString& chave, bool padrao) const;
 
-    // Each write replaces the file atomically and raises EArquivo naming the file
-    // when refused: by the file system, or because the file could not be read
+    // Each write replaces the file atomically, under the file's lock, and raises
+    // EArquivo naming the file when refused: by the file system, because the
+    // lock could not be taken in time, or because the file could not be read
     // faithfully (unreadable, too large, not text), which is then left as it is.
     void WriteString(const QString& secao, const QString& chave, const QString& valor);
     void WriteInteger(const QString& secao, const QString& chave, int valor);

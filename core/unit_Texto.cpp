@@ -11,6 +11,13 @@ constexpr std::array<char16_t, 32> windows1252Altos = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Arabic letter mark, left-to-right and right-to-left marks, embeddings and
+// overrides with their pop, isolates with theirs.
+bool formatacaoBidi(char16_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 const QByteArray bomUtf8 = QByteArrayLiteral("\xEF\xBB\xBF");
 
 } // namespace
@@ -56,6 +63,20 @@ QString apararPontas(const QString& texto, bool (*descartar)(QChar)) {
 
 QString apararControles(const QString& texto) {
     return apararPontas(texto, [](QChar c) { return c.unicode() <= 32; });
+}
+
+QString bidiVisivel(const QString& texto) {
+    if (std::none_of(texto.begin(), texto.end(), [](QChar c) { return formatacaoBidi(c.unicode()); }))
+        return texto;
+    QString visivel;
+    visivel.reserve(texto.size() + 16);
+    for (const QChar c : texto) {
+        if (formatacaoBidi(c.unicode()))
+            visivel += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            visivel += c;
+    }
+    return visivel;
 }
 
 QString deWindows1252(QByteArrayView bytes) {

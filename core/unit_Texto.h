@@ -21,6 +21,11 @@ qsizetype contarLinhas(const QByteArray& bytes);
 QString apararPontas(const QString& texto, bool (*descartar)(QChar));
 // The text without blanks and control characters (codes up to 32) at either end.
 QString apararControles(const QString& texto);
+// A text from outside (the network, the clipboard) as the program shows it:
+// each bidirectional formatting character (the marks, embeddings, overrides
+// and isolates that would turn the text around it, even the program's own
+// sentence it stands in) written out as its code, "<U+202E>".
+QString bidiVisivel(const QString& texto);
 // Windows-1252, the legacy 8-bit code page of Western European Windows. Every
 // byte decodes to one character: the five bytes the code page leaves undefined
 // become the control characters of the same number, so nothing is lost.

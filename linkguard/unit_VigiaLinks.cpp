@@ -2,6 +2,7 @@
 
 #include "core/unit_ArquivoConfig.h"
 #include "core/unit_Chaves.h"
+#include "core/unit_Conexao.h"
 #include "core/unit_Constantes.h"
 #include "linkguard/unit_VerificadorURL.h"
 #include "platform/unit_AreaTransferencia.h"
@@ -14,15 +15,40 @@ namespace {
 // click or key of the user.
 constexpr qsizetype aberturasMaximas = 16;
 
+QTimer* criarTimer(QObject* dono, const char* nome, int intervalo) {
+    auto* timer = new QTimer(dono);
+    timer->setObjectName(QLatin1String(nome));
+    timer->setSingleShot(true);
+    timer->setInterval(intervalo);
+    return timer;
+}
+
 } // namespace
 
 TVigiaLinks::TVigiaLinks(const TArquivoConfig& config, TAreaTransferencia& areaTransferencia,
                          QStringList& listaBadURLs, TListaURLsTestadas& listaURLsTestadas, TPortoes portoes,
                          QObject* vida, QObject* pai)
-    : QObject(pai), config_(config), areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
+    : QObject(pai), timerAreaTransferencia(criarTimer(this, "timerAreaTransferencia", esperaRajada)),
+      timerRajadaMaxima(criarTimer(this, "timerRajadaMaxima", esperaMaxima)), config_(config),
+      areaTransferencia_(areaTransferencia), listaBadURLs_(listaBadURLs),
       listaURLsTestadas_(listaURLsTestadas), portoes_(std::move(portoes)), vida_(vida),
       fila_([this](const QString& url) { return criarVerificador(url); }) {
     fila_.aoTerminarVerificacao = [this](const QString& url) { terminarAbertura(url); };
+    for (QTimer* timer : {timerAreaTransferencia, timerRajadaMaxima})
+        Conexao::protegida(timer, &QTimer::timeout, this, &TVigiaLinks::timerAreaTransferenciaTimer);
+}
+
+// The latest change decides: text copied in another program after a copy
+// inside the game leaves nothing to judge.
+void TVigiaLinks::areaTransferenciaMudou() {
+    if (!protecaoLigada() || !portoes_.jogoComFoco()) {
+        timerAreaTransferencia->stop();
+        timerRajadaMaxima->stop();
+        return;
+    }
+    timerAreaTransferencia->start();
+    if (!timerRajadaMaxima->isActive())
+        timerRajadaMaxima->start();
 }
 
 bool TVigiaLinks::protecaoLigada() const {
@@ -32,13 +58,16 @@ bool TVigiaLinks::protecaoLigada() const {
            config_.ReadBool(Constantes::secao, Chave::ativarVerificadorLinks, true);
 }
 
+void TVigiaLinks::timerAreaTransferenciaTimer() {
+    timerAreaTransferencia->stop();
+    timerRajadaMaxima->stop();
+    julgarAreaTransferencia();
+}
+
 // Only text copied inside the running game is looked at.
-void TVigiaLinks::areaTransferenciaMudou() {
-    if (!protecaoLigada() || !portoes_.jogoComFoco())
-        return;
+void TVigiaLinks::julgarAreaTransferencia() {
     const TOlhar olhado = olhar(TRegrasLinks::aparar(areaTransferencia_.lerTexto()));
-    if (olhado.enderecoRuim || olhado.aVerificar.isEmpty() ||
-        listaURLsTestadas_.contem(olhado.aVerificar))
+    if (olhado.enderecoRuim || olhado.aVerificar.isEmpty() || listaURLsTestadas_.contem(olhado.aVerificar))
         return;
     Q_EMIT verificacaoPedida(olhado.aVerificar);
 }

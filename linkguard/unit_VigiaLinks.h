@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 
+class QTimer;
 class TAreaTransferencia;
 class TArquivoConfig;
 
@@ -25,6 +26,14 @@ class TArquivoConfig;
 // only as written). When the text as written holds no address at all, the
 // address of the canonical copy is the one verified. The second look pays
 // its searches from what the first look's judgement left.
+//
+// Changes of the clipboard are judged in bursts: a change made inside the
+// game only asks for a judgement, and the latest text is read and judged
+// once, `esperaRajada` ms after the last change of the burst, or
+// `esperaMaxima` ms after its first change while changes keep coming. A
+// movie writing the clipboard thousands of times costs the UI thread a
+// restarted timer per change: judged one by one, the browser's queue of
+// clipboard writes waiting for the UI thread grew by megabytes a second.
 class TVigiaLinks : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +55,9 @@ public:
     // How long an address a movie asked to open waits for its check at most.
     static inline std::chrono::milliseconds esperaAbertura{10'000};
 
+    static constexpr int esperaRajada = 50;
+    static constexpr int esperaMaxima = 250;
+
     // The clipboard's content changed.
     void areaTransferenciaMudou();
     // Whether links are judged at all: the definitions document has not
@@ -57,6 +69,13 @@ public:
     // through (`linkLiberado`) once the check ends without a bad verdict (a
     // failed fetch is not bad), or `esperaAbertura` after it was asked.
     void julgarLinkDoFilme(const QString& url);
+    // The tick of both timers: judges the clipboard's latest text. An error
+    // reading the clipboard ends it (the burst is not judged).
+    void timerAreaTransferenciaTimer();
+    // Restarted by every change of a burst made inside the game.
+    QTimer* timerAreaTransferencia;
+    // Started by the first change of a burst, and not by the others.
+    QTimer* timerRajadaMaxima;
     // Judges `url`, reached from `urlOriginal` (both get "http://" in front
     // unless they begin with it), on a page titled `titulo` (empty when
     // unknown). True, with the link announced, when it is bad.
@@ -97,6 +116,7 @@ private:
     TOlhar olhar(const QString& texto);
     void terminarAbertura(const QString& url);
     void anunciar(const QString& url, const QString& urlOriginal, TRegrasLinks::TVeredito veredito);
+    void julgarAreaTransferencia();
     bool julgar(QString url, QString urlOriginal, const QString& titulo, TOrcamento& orcamento);
     // The second look at the copied `texto`, whose first look found
     // `endereco` (empty when none): the canonical copy's address, or empty

@@ -136,7 +136,10 @@ TPaginaRuffle::TPaginaRuffle(QWebEngineProfile* perfil, QObject* pai) : QWebEngi
     ajustes->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     ajustes->setAttribute(QWebEngineSettings::JavascriptCanPaste, false);
     ajustes->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-    ajustes->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
+    // A script writes the clipboard only right after the user's own action
+    // (a click or a key in the page), as on the web; the engine's copy (Ctrl+C,
+    // its menu's Copy) is made in that action's handler.
+    ajustes->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
     ajustes->setAttribute(QWebEngineSettings::ShowScrollBars, false);
     ajustes->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
     ajustes->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);

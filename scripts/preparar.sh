@@ -7,7 +7,7 @@ RAIZ="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$RAIZ/build}"
 PACOTES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libpcre2-dev libcurl4-openssl-dev
          libgtest-dev libgmock-dev libcpp-httplib-dev xvfb xdotool x11-utils imagemagick fonts-dejavu-core
-         libgl1-mesa-dev python3 curl qt6-webengine-dev qt6-websockets-dev
+         libgl1-mesa-dev libxcb1-dev python3 curl qt6-webengine-dev qt6-websockets-dev
          qt6-translations-l10n fonts-crosextra-carlito fonts-liberation desktop-file-utils appstream)
 # The caller may need more (the test command: clang for the fuzz targets).
 PACOTES+=(${PACOTES_EXTRAS[@]+"${PACOTES_EXTRAS[@]}"})

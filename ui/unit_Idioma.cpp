@@ -1,5 +1,6 @@
 #include "ui/unit_Idioma.h"
 
+#include "core/unit_ArquivoRegular.h"
 #include "core/unit_Erros.h"
 #include "core/unit_Formatador.h"
 #include "core/unit_Recursos.h"
@@ -7,7 +8,6 @@
 #include "ui/unit_Frame.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QWidget>
 
 namespace {
@@ -21,14 +21,16 @@ QString chaveDe(const QWidget* control) {
     return recipiente->objectName() + QLatin1Char('.') + control->objectName();
 }
 
+// A language file on disk is read like a missing one when it is not a
+// regular file (a FIFO would hold the start-up) or is larger than a language
+// file could be (the built-in ones hold a few kilobytes).
 QByteArray lerArquivoIdioma(const QString& arquivo) {
     if (arquivo == QLatin1String("PT") || arquivo == QLatin1String("EN"))
         return Recursos::ler(QStringLiteral("IDIOMA_") + arquivo);
-    QFile arquivoDisco(arquivo);
-    if (!arquivoDisco.open(QIODevice::ReadOnly))
-        throw EArquivo(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(arquivo, arquivoDisco.errorString()));
-    return arquivoDisco.readAll();
+    ArquivoRegular::TLeitura leitura = ArquivoRegular::ler(arquivo, TIdioma::tamanhoMaximo);
+    if (!leitura.bytes)
+        throw EArquivo(QStringLiteral("Cannot open file \"%1\": %2.").arg(arquivo, leitura.motivo));
+    return *std::move(leitura.bytes);
 }
 
 } // namespace

@@ -21,6 +21,9 @@ struct TIdiomaControl {
 class TIdioma : public QObject {
     Q_OBJECT
 public:
+    // A language file on disk larger than this is not read.
+    static constexpr qint64 tamanhoMaximo = 1024 * 1024;
+
     // Registers `control` under "<screen>.<control>", the screen being the
     // nearest enclosing screen frame, or the top-level window.
     void add(QWidget* control, const QString& Prop);
@@ -31,7 +34,8 @@ public:
     // Whether the table has a text for the key (letter case ignored).
     bool possui(const QString& nome) const;
     // Replaces the table with a language file: "PT" and "EN" are built in,
-    // anything else is a file path. Raises an error, keeping the old table, when it cannot be read.
+    // anything else is a file path. Raises an error, keeping the old table, when
+    // it cannot be read, is not a regular file or is larger than `tamanhoMaximo`.
     void carregarIdioma(const QString& arquivo);
     // Sets the text of every registered control that still exists.
     void aplicarIdioma();

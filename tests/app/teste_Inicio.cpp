@@ -18,11 +18,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,6 +95,20 @@ TEST(Inicio, UnusableStoredLanguageFallsBackToPortugueseAndStartUpGoesOn) {
         EXPECT_EQ(linhasSobre(janela).size(), 2);
         EXPECT_TRUE(janela->frameConfig()->isVisible()) << "first use still opens the settings";
     }
+}
+
+// A two-letter language names a file in the working folder: a pipe there
+// does not hold the start-up, which speaks Portuguese.
+TEST(Inicio, StoredLanguageNamingAPipeFallsBackToPortuguese) {
+    QTemporaryDir pasta;
+    ASSERT_EQ(mkfifo(QFile::encodeName(pasta.filePath(QStringLiteral("XX"))).constData(), 0600), 0);
+    const QString antes = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(pasta.path()));
+    {
+        TJanelaTeste janela(QStringLiteral("[Quillet]\r\nprimeiroUso=0\r\nidioma=xx\r\n"));
+        EXPECT_EQ(janela->btnConfig->text(), QStringLiteral("Configurações"));
+    }
+    QDir::setCurrent(antes);
 }
 
 TEST(Inicio, AboutTextIsTheVersionLineThenTheNote) {

@@ -3,12 +3,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -113,7 +118,8 @@ TEST_F(ArquivoConfig, EscritaQueFalhaDeixaOArquivoAntigoIntacto) {
     setrlimit(RLIMIT_FSIZE, &original);
     std::signal(SIGXFSZ, tratadorAnterior);
     EXPECT_EQ(conteudo(), antigo);
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{"config.ini"});
+    // No temporary file is left; the lock file stays for the next write.
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList({"config.ini", "config.ini.lock"}));
 }
 
 // Every refusal is reported before it is raised; the caller decides what to tell.
@@ -306,6 +312,109 @@ TEST_F(ArquivoConfig, ArquivoInalteradoNaoEAnalisadoDeNovoEMudancasSaoVistas) {
 
     QFile::remove(caminho);
     EXPECT_EQ(config.ReadString(S, "idioma", "-"), "-");
+}
+
+// A write waits for the lock another writer holds, and gives up after its
+// time rather than holding the program; the file stays as it was.
+TEST_F(ArquivoConfig, TravaPresaRecusaAEscritaDepoisDaEspera) {
+    const QByteArray antigo = "[Quillet]\r\nidioma=PT\r\n";
+    escrever(antigo);
+    const QByteArray travaCaminho = QFile::encodeName(caminho + ".lock");
+    const int trava = open(travaCaminho.constData(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(trava, 0);
+    ASSERT_EQ(flock(trava, LOCK_EX), 0);
+    const auto espera = std::exchange(TArquivoConfig::esperaTrava, std::chrono::milliseconds(20));
+    QStringList avisos;
+    config.aoRecusarEscrita([&avisos](const EArquivo& erro) { avisos.append(erro.Message()); });
+    EXPECT_THROW(config.WriteString(S, "idioma", "EN"), EArquivo);
+    ASSERT_EQ(avisos.size(), 1);
+    EXPECT_TRUE(avisos[0].contains("config.ini.lock")) << avisos[0].toStdString();
+    EXPECT_EQ(conteudo(), antigo);
+
+    close(trava);
+    config.WriteString(S, "idioma", "EN");
+    EXPECT_EQ(config.ReadString(S, "idioma", "-"), "EN");
+
+    // Something else in the lock file's place is refused at once, never waited on.
+    ASSERT_TRUE(QFile::remove(caminho + ".lock"));
+    ASSERT_EQ(mkfifo(travaCaminho.constData(), 0600), 0);
+    EXPECT_THROW(config.WriteString(S, "idioma", "PT"), EArquivo);
+    EXPECT_EQ(config.ReadString(S, "idioma", "-"), "EN");
+    TArquivoConfig::esperaTrava = espera;
+}
+
+// Writers in processes of their own, each counting a key of its own up by
+// one, 300 times, in the same file: a write lost to another writer (its
+// change written over) leaves a count short.
+class ArquivoConfigProcessos : public ArquivoConfig {
+protected:
+    struct TEscritor {
+        QString programa;
+        QStringList argumentos;
+    };
+
+    // Runs the writers together; true when all of them ended well.
+    static bool executarJuntos(const QList<TEscritor>& escritores) {
+        std::vector<std::unique_ptr<QProcess>> processos;
+        for (const TEscritor& escritor : escritores) {
+            processos.push_back(std::make_unique<QProcess>());
+            processos.back()->setProcessChannelMode(QProcess::ForwardedChannels);
+            processos.back()->start(escritor.programa, escritor.argumentos);
+        }
+        bool bem = true;
+        for (const auto& processo : processos)
+            bem = processo->waitForFinished(300'000) && processo->exitStatus() == QProcess::NormalExit &&
+                  processo->exitCode() == 0 && bem;
+        return bem;
+    }
+    static TEscritor copiaDoPrograma(const QString& arquivo, const QString& chave) {
+        return {QStringLiteral(QUILLET_ESCRITOR_CONFIG), {arquivo, chave, QStringLiteral("300")}};
+    }
+};
+
+// One of the copies reaches the file through another folder, a link to this
+// one, as a copy started with another data folder could.
+TEST_F(ArquivoConfigProcessos, TresCopiasDoProgramaNaoPerdemNenhumaEscrita) {
+    escrever("[Quillet]\r\n");
+    const QString outraPasta = pasta.filePath(QStringLiteral("outra"));
+    ASSERT_TRUE(QFile::link(pasta.path(), outraPasta));
+    ASSERT_TRUE(
+        executarJuntos({copiaDoPrograma(caminho, QStringLiteral("a")),
+                        copiaDoPrograma(outraPasta + QStringLiteral("/config.ini"), QStringLiteral("b")),
+                        copiaDoPrograma(caminho, QStringLiteral("c"))}));
+    for (const char* chave : {"a", "b", "c"})
+        EXPECT_EQ(config.ReadInteger(S, QLatin1String(chave), 0), 300) << chave;
+}
+
+// Another program that changes the file under the same lock.
+TEST_F(ArquivoConfigProcessos, OutroProgramaComATravaNaoPerdeNemFazPerderEscritas) {
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 is not installed";
+    const QString outroPrograma = QStringLiteral(R"(
+import fcntl, os, re, sys
+caminho, chave, vezes = sys.argv[1], sys.argv[2], int(sys.argv[3])
+for _ in range(vezes):
+    with open(caminho + '.lock', 'a') as trava:
+        fcntl.flock(trava, fcntl.LOCK_EX)
+        texto = open(caminho, newline='').read()
+        achado = re.search('^' + chave + r'=(\d+)\r$', texto, re.M)
+        if achado:
+            texto = texto[:achado.start(1)] + str(int(achado.group(1)) + 1) + texto[achado.end(1):]
+        else:
+            texto += chave + '=1\r\n'
+        with open(caminho + '.novo', 'w', newline='') as novo:
+            novo.write(texto)
+        os.replace(caminho + '.novo', caminho)
+)");
+    escrever("[Quillet]\r\n");
+    ASSERT_TRUE(executarJuntos(
+        {copiaDoPrograma(caminho, QStringLiteral("a")),
+         {python,
+          {QStringLiteral("-c"), outroPrograma, caminho, QStringLiteral("outro"), QStringLiteral("300")}},
+         copiaDoPrograma(caminho, QStringLiteral("c"))}));
+    for (const char* chave : {"a", "outro", "c"})
+        EXPECT_EQ(config.ReadInteger(S, QLatin1String(chave), 0), 300) << chave;
 }
 
 } // namespace

@@ -202,7 +202,10 @@ protected:
           vigia(config, area, listaBadURLs, listaURLsTestadas,
                 {.desligadoRemotamente = [] { return false; }, .jogoComFoco = [] { return true; }}, &vida,
                 nullptr) {
-        area.aoMudar([this] { vigia.areaTransferenciaMudou(); });
+        area.aoMudar([this] {
+            vigia.areaTransferenciaMudou();
+            vigia.timerAreaTransferenciaTimer();
+        });
         QObject::connect(&vigia, &TVigiaLinks::verificacaoPedida, &vigia, &TVigiaLinks::iniciarVerificador);
     }
 

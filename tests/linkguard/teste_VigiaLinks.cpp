@@ -4,6 +4,7 @@
 #include "core/unit_Constantes.h"
 #include "core/unit_Erros.h"
 #include "games/unit_frameVelmora.h"
+#include "linkguard/unit_VigiaLinks.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "settings/unit_frameConfig.h"
 #include "tests/support/unit_Falsos.h"
@@ -88,7 +89,12 @@ protected:
         ASSERT_TRUE(principal->frameVelmora->Flash->Focused());
     }
 
-    void copiar(const QString& texto) { teste->areaTransferencia->copiar(texto); }
+    // A copy, judged when its burst ends (when it was made inside the game).
+    void copiar(const QString& texto) {
+        teste->areaTransferencia->copiar(texto);
+        if (principal->vigiaLinks->timerAreaTransferencia->isActive())
+            principal->vigiaLinks->timerAreaTransferenciaTimer();
+    }
     // The warning's back button: the game has the keyboard again.
     void voltarAoJogo() {
         principal->frameProtetor()->btnVoltarClick();
@@ -170,6 +176,65 @@ TEST_F(VigiaLinks, PortoesAbertos) {
     escreverOpcao("ativarVerificadorLinks", QStringLiteral("1"));
     copiar(QStringLiteral("http://ok.com"));
     EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://ok.com")});
+}
+
+// A burst of changes is judged once, on its latest text: each change only
+// restarts the short timer; the long one, started by the first change, bounds
+// the wait while changes keep coming.
+TEST_F(VigiaLinks, RajadaJulgadaUmaVezNoTextoMaisRecente) {
+    TVigiaLinks* vigia = principal->vigiaLinks;
+    definirLista({QStringLiteral("ruim")});
+    EXPECT_LE(vigia->timerAreaTransferencia->interval(), 100);
+    EXPECT_TRUE(vigia->timerAreaTransferencia->isSingleShot());
+    EXPECT_GT(vigia->timerRajadaMaxima->interval(), vigia->timerAreaTransferencia->interval());
+
+    teste->areaTransferencia->copiar(QStringLiteral("http://ruim.com"));
+    const int restanteNoInicio = vigia->timerRajadaMaxima->remainingTime();
+    for (int i = 0; i < 5000; ++i)
+        teste->areaTransferencia->copiar(QStringLiteral("http://ok%1.com/").arg(i));
+    EXPECT_EQ(teste->areaTransferencia->leituras, 0) << "no change is read before its burst ends";
+    EXPECT_TRUE(vigia->timerAreaTransferencia->isActive());
+    EXPECT_LE(vigia->timerRajadaMaxima->remainingTime(), restanteNoInicio) << "not restarted by the burst";
+    EXPECT_TRUE(principal->verificadores.isEmpty());
+
+    // The event loop runs until the burst's timer strikes.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !principal->verificadores.isEmpty(); }));
+    EXPECT_EQ(principal->verificadores, QStringList{QStringLiteral("http://ok4999.com/")});
+    EXPECT_EQ(teste->areaTransferencia->leituras, 1);
+    EXPECT_FALSE(avisoVisivel()) << "the bad first text was replaced before the burst ended";
+    EXPECT_FALSE(vigia->timerAreaTransferencia->isActive());
+    EXPECT_FALSE(vigia->timerRajadaMaxima->isActive());
+
+    teste->areaTransferencia->copiar(QStringLiteral("http://ok.com"));
+    teste->areaTransferencia->copiar(QStringLiteral("http://ruim.com"));
+    vigia->timerAreaTransferencia->stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return avisoVisivel(); })) << "the long timer ends the burst too";
+    EXPECT_FALSE(vigia->timerRajadaMaxima->isActive());
+}
+
+// Text copied in another program after a copy inside the game leaves nothing to judge.
+TEST_F(VigiaLinks, RajadaQueTerminaForaDoJogoNaoEJulgada) {
+    TVigiaLinks* vigia = principal->vigiaLinks;
+    teste->areaTransferencia->copiar(QStringLiteral("http://ok.com"));
+    principal->frameVelmora->Flash->clearFocus();
+    teste->areaTransferencia->copiar(QStringLiteral("http://outro-programa.com"));
+    EXPECT_FALSE(vigia->timerAreaTransferencia->isActive());
+    EXPECT_FALSE(vigia->timerRajadaMaxima->isActive());
+    EXPECT_EQ(teste->areaTransferencia->leituras, 0);
+    EXPECT_TRUE(principal->verificadores.isEmpty());
+}
+
+// An address reached by a verifier (from the network) may hold direction
+// controls; the warning shows them as text.
+TEST_F(VigiaLinks, ControlesDeDirecaoDoEnderecoSaoMostradosComoTexto) {
+    definirLista({QStringLiteral("ruim")});
+    const QString rlo(QChar(0x202E));
+    ASSERT_TRUE(
+        principal->verificarBadURL(QStringLiteral("http://ruim.com/") + rlo + QStringLiteral("exe.gpj"),
+                                   QStringLiteral("http://ok.com/"), QString()));
+    EXPECT_EQ(textoURL(), QStringLiteral("http://ok.com/ -> http://ruim.com/<U+202E>exe.gpj"));
+    EXPECT_FALSE(textoInfo().contains(rlo));
+    EXPECT_TRUE(textoInfo().contains(QStringLiteral("http://ruim.com/<U+202E>exe.gpj")));
 }
 
 TEST_F(VigiaLinks, AreaOcupadaTerminaOTratadorComErro) {

@@ -1,10 +1,12 @@
 #include "games/unit_frameVelmora.h"
 #include "linkguard/unit_VigiaLinks.h"
 #include "linkguard/unit_frameProtetor.h"
+#include "platform/unit_AreaTransferenciaQt.h"
 #include "tests/games/unit_AmbienteJogos.h"
 #include "tests/player/unit_AmbienteRuffle.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QTest>
 
@@ -22,10 +24,13 @@ protected:
         teste.servicos.fabricaPlayer = std::make_unique<TFabricaRuffle>();
         fabrica = nullptr;
         teste.servicos.enderecos.raizVelmora = raiz();
+        if (areaTransferenciaReal())
+            teste.servicos.areaTransferencia = std::make_unique<TAreaTransferenciaQt>();
         montar();
     }
 
     virtual QString raiz() const { return servidor.url("/"); }
+    virtual bool areaTransferenciaReal() const { return false; }
 
     // Opens Velmora and waits until its screen shows; traces are recorded.
     TFlashPlayer* abrirVelmora() {
@@ -161,4 +166,116 @@ TEST_F(VelmoraRuffleLinks, AMovieOpeningLinksOnItsOwnOpensNothing) {
     ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Opened 10")); }));
     EXPECT_TRUE(teste.shell->abertos.isEmpty());
     EXPECT_EQ(principal->vigiaLinks->filaVerificacoes().emCurso(), 0);
+}
+
+// The desktop's clipboard: what the page writes reaches the program's
+// watcher, which judges the text shown by the test movie. Its page address
+// line links to the local server, which the bad-site list names.
+class VelmoraRuffleAreaTransferencia : public VelmoraRuffle {
+protected:
+    bool areaTransferenciaReal() const override { return true; }
+
+    // Velmora with its movie answered, the player focused and the list set.
+    TFlashPlayer* jogar() {
+        TFlashPlayer* player = abrirVelmora();
+        EXPECT_TRUE(
+            esperar([&] { return rastros.contains(QStringLiteral("Browser identity: Quillet 6 (6.0.1)")); }));
+        EXPECT_TRUE(focar(player));
+        TRegrasLinks regras;
+        regras.definirLista({QStringLiteral("127\\.0\\.0\\.1")});
+        principal->definirListaBadURLs(regras);
+        QApplication::clipboard()->setText(QStringLiteral("antes"));
+        return player;
+    }
+
+    bool copiadoDoFilme() const {
+        return QApplication::clipboard()->text().startsWith(QStringLiteral("Quillet 6 test movie"));
+    }
+    // The warning for the movie's page address, once the burst of changes is judged.
+    bool avisoDoEndereco() const {
+        return principal->frameProtetor()->isVisible() &&
+               principal->frameProtetor()->textoURL->text().startsWith(QStringLiteral("http://127.0.0.1:"));
+    }
+};
+
+TEST_F(VelmoraRuffleAreaTransferencia, TheUsersCtrlCInTheMovieReachesTheClipboardAndTheWatcher) {
+    jogar();
+    teclar(Qt::Key_S); // the movie selects its text
+    ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Key: 83")); }));
+    teclar(Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(esperar([&] { return copiadoDoFilme(); }));
+    EXPECT_TRUE(esperar([&] { return avisoDoEndereco(); }));
+}
+
+TEST_F(VelmoraRuffleAreaTransferencia, TheEnginesMenuCopyOfSelectedTextReachesTheClipboardAndTheWatcher) {
+    TFlashPlayer* player = jogar();
+    gravar(QStringLiteral("menuCtx"), 1);
+    teclar(Qt::Key_S);
+    ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Key: 83")); }));
+    QTest::mouseClick(QApplication::focusWidget(), Qt::RightButton, {}, QPoint(400, 300));
+    // On a text the menu begins with its text items, cut, copy, paste and
+    // delete, then a separator (their captions follow the user's language).
+    const QString centroDoCopiar = QStringLiteral(R"(
+        (() => {
+            const menu = document.querySelector('ruffle-player').shadowRoot.getElementById('context-menu');
+            const itens = Array.from(menu.children);
+            if (itens.length < 5 || !itens[4].classList.contains('menu-separator') ||
+                !itens.slice(0, 4).every((item) => item.classList.contains('menu-item')))
+                return null;
+            const caixa = itens[1].getBoundingClientRect();
+            return caixa.width > 0 ? [caixa.left + caixa.width / 2, caixa.top + caixa.height / 2] : null;
+        })())");
+    QVariantList centro;
+    ASSERT_TRUE(esperar([&] {
+        centro = executar(player, centroDoCopiar).toList();
+        return centro.size() == 2;
+    }));
+    QTest::mouseClick(QApplication::focusWidget(), Qt::LeftButton, {},
+                      QPoint(qRound(centro[0].toDouble()), qRound(centro[1].toDouble())));
+    ASSERT_TRUE(esperar([&] { return copiadoDoFilme(); }));
+    EXPECT_TRUE(esperar([&] { return avisoDoEndereco(); }));
+}
+
+// A script of the page (a movie's getURL("javascript:...") runs one) writes
+// the clipboard only right after the user's own click or key, as on the web.
+TEST_F(VelmoraRuffleAreaTransferencia, AScriptWritesTheClipboardOnlyRightAfterTheUsersAction) {
+    TFlashPlayer* player = jogar();
+    int mudancas = 0;
+    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, player, [&] { ++mudancas; });
+    // Copies through the page's copy command, then asks the asynchronous
+    // clipboard to write; `window.escrita` says whether it did.
+    const auto escrever = [&](const QString& texto, int vezes) {
+        executar(player, QStringLiteral(R"(
+            window.escrita = undefined;
+            (async () => {
+                const dar = (e) => { e.clipboardData.setData('text/plain', '%1'); e.preventDefault(); };
+                document.addEventListener('copy', dar);
+                for (let i = 0; i < %2; ++i)
+                    document.execCommand('copy');
+                document.removeEventListener('copy', dar);
+                try {
+                    await navigator.clipboard.writeText('%1');
+                    window.escrita = 'written';
+                } catch (e) {
+                    window.escrita = 'refused';
+                }
+            })();)")
+                             .arg(texto)
+                             .arg(vezes));
+        QString escrita;
+        esperar([&] {
+            escrita = executar(player, QStringLiteral("window.escrita")).toString();
+            return !escrita.isEmpty();
+        });
+        return escrita;
+    };
+    EXPECT_EQ(escrever(QStringLiteral("http://sem-clique.example/"), 100), QStringLiteral("refused"));
+    // The writes of one page reach the program in order: when the clicked
+    // one has arrived, any earlier one would have too.
+    QTest::mouseClick(QApplication::focusWidget(), Qt::LeftButton, {}, QPoint(400, 300));
+    ASSERT_TRUE(esperar([&] { return rastros.contains(QStringLiteral("Mouse down")); }));
+    escrever(QStringLiteral("http://com-clique.example/"), 1);
+    ASSERT_TRUE(esperar(
+        [&] { return QApplication::clipboard()->text() == QStringLiteral("http://com-clique.example/"); }));
+    EXPECT_EQ(mudancas, 1);
 }

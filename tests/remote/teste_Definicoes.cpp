@@ -10,6 +10,7 @@
 
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,6 +130,64 @@ TEST(Definicoes, RecusarDeixaALinhaDesatualizadaEANota) {
     EXPECT_EQ(principal.textoVersao->toPlainText(), QString(esperado).replace(QLatin1String("\r\n"), "\n"));
     EXPECT_TRUE(programa.teste.shell->abertos.isEmpty());
     EXPECT_EQ(programa.teste.encerramento->vezes, 0);
+}
+
+namespace {
+
+// Whether a line of Latin text is laid out left to right throughout, as the
+// program's own sentences are: every character further right than the one
+// before it.
+bool daEsquerdaParaADireita(const QString& linha) {
+    QTextLayout layout(linha, QFont(QStringLiteral("DejaVu Sans")));
+    layout.beginLayout();
+    QTextLine linhaLayout = layout.createLine();
+    linhaLayout.setLineWidth(100000);
+    layout.endLayout();
+    for (int i = 1; i < linha.size(); ++i)
+        if (linhaLayout.cursorToX(i) <= linhaLayout.cursorToX(i - 1))
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST(DocumentoDefinicoes, CadaControleDeDirecaoEEscritoComoSeuCodigo) {
+    QString controles;
+    QStringList codigos;
+    for (const char16_t c :
+         {0x061C, 0x200E, 0x200F, 0x202A, 0x202B, 0x202C, 0x202D, 0x202E, 0x2066, 0x2067, 0x2068, 0x2069}) {
+        controles += QChar(c);
+        codigos += QStringLiteral("<U+%1>").arg(int(c), 4, 16, QLatin1Char('0')).toUpper();
+    }
+    EXPECT_EQ(Texto::bidiVisivel(QStringLiteral("a") + controles + QStringLiteral("b")),
+              QStringLiteral("a") + codigos.join(QString()) + QStringLiteral("b"));
+    // Letters of right-to-left scripts and other format characters are text already.
+    const QString hebraicoEJuncao = QStringLiteral("\u05D0\u05D1 \u200D x");
+    EXPECT_EQ(Texto::bidiVisivel(hebraicoEJuncao), hebraicoEJuncao);
+}
+
+// A right-to-left override in the document's version text or address would
+// turn the rest of the program's sentence around it; it is shown as text.
+TEST(Definicoes, ControlesDeDirecaoDoDocumentoSaoMostradosComoTexto) {
+    const QString rlo(QChar(0x202E));
+    const QString versao = QStringLiteral("6.0.2 ") + rlo + QStringLiteral("exe.ecnatsni");
+    const QString endereco = QStringLiteral("http://novo.example/") + rlo + QStringLiteral("6q");
+    TPrograma programa("versao=602\nversaoStr=" + versao.toUtf8() + "\natualizacao=" + endereco.toUtf8());
+    TPrincipal& principal = programa.iniciar();
+
+    ASSERT_EQ(programa.teste.mensagens->mostradas.size(), 1);
+    const QString pergunta = programa.teste.mensagens->mostradas[0].texto;
+    EXPECT_EQ(pergunta, principal.idioma->get(QStringLiteral("Mensagem.atualizacaoDisponivel"),
+                                              {QStringLiteral("6.0.2 <U+202E>exe.ecnatsni")}));
+    const QString primeiraLinha = pergunta.split(QStringLiteral("\r\n")).first();
+    EXPECT_TRUE(daEsquerdaParaADireita(primeiraLinha)) << primeiraLinha.toStdString();
+    EXPECT_FALSE(daEsquerdaParaADireita(QString(primeiraLinha).replace(QStringLiteral("<U+202E>"), rlo)))
+        << "the override, obeyed, would turn the sentence";
+
+    const QString sobre = principal.textoVersao->toPlainText().split(QLatin1Char('\n')).first();
+    EXPECT_FALSE(sobre.contains(rlo));
+    EXPECT_TRUE(sobre.contains(QStringLiteral("http://novo.example/<U+202E>6q"))) << sobre.toStdString();
+    EXPECT_TRUE(daEsquerdaParaADireita(sobre)) << sobre.toStdString();
 }
 
 TEST(Definicoes, AceitarAbreOEnderecoEEncerraSemPerguntar) {

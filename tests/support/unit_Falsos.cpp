@@ -6,6 +6,7 @@
 #include <QFile>
 
 QString TAreaTransferenciaFalsa::lerTexto() {
+    ++leituras;
     if (ocupada)
         throw EErro(QStringLiteral("Cannot open clipboard: Access denied"));
     return texto;

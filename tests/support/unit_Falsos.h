@@ -83,6 +83,7 @@ class TAreaTransferenciaFalsa : public TAreaTransferencia {
 public:
     QString texto;
     bool ocupada = false; // another program holds the clipboard
+    int leituras = 0;
     std::function<void()> receptor;
     void aoMudar(std::function<void()> r) override { receptor = std::move(r); }
     QString lerTexto() override;

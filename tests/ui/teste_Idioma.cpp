@@ -12,6 +12,8 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -57,6 +59,41 @@ TEST(Idioma, CarregaArquivoEFalhaMantemTabela) {
     EXPECT_THROW(idioma.carregarIdioma(pasta.filePath("falta.txt")), EErro);
     EXPECT_THROW(idioma.carregarIdioma("pt"), EErro);
     EXPECT_EQ(idioma.get("a.c"), "dois");
+}
+
+// What a language file cannot be is read like a missing file: the table
+// stays, and nothing waits on a pipe in its place.
+TEST(Idioma, SoArquivoRegularDeAte1MiBELido) {
+    QTemporaryDir pasta;
+    TIdioma idioma;
+    idioma.carregarIdioma("PT");
+    const QStringList portugues = idioma.lang;
+
+    const QString limite = pasta.filePath("limite.lng");
+    const QString grande = pasta.filePath("grande.lng");
+    for (const auto& [caminho, tamanho] :
+         {std::pair{limite, TIdioma::tamanhoMaximo}, std::pair{grande, TIdioma::tamanhoMaximo + 1}}) {
+        QFile arquivo(caminho);
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write("a.b=um\n");
+        arquivo.write(QByteArray(tamanho - 7, ';'));
+    }
+    const QString fifo = pasta.filePath("fifo.lng");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString enlaceFifo = pasta.filePath("enlace.lng");
+    ASSERT_TRUE(QFile::link(fifo, enlaceFifo));
+
+    for (const QString& caminho : {grande, fifo, enlaceFifo, pasta.path(), QStringLiteral("/dev/zero")}) {
+        try {
+            idioma.carregarIdioma(caminho);
+            ADD_FAILURE() << "read " << caminho.toStdString();
+        } catch (const EArquivo& erro) {
+            EXPECT_TRUE(erro.Message().contains(caminho)) << erro.Message().toStdString();
+        }
+        EXPECT_EQ(idioma.lang, portugues);
+    }
+    idioma.carregarIdioma(limite);
+    EXPECT_EQ(idioma.get("a.b"), "um");
 }
 
 // A control named `nome` inside `pai`, registered with its caption.
