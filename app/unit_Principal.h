@@ -277,6 +277,7 @@ private:
     TframeConfig* frameConfig_ = nullptr;
     TframeErroFlash* frameErroFlash_ = nullptr;
     bool avisouConfigNaoGravada_ = false;
+    bool mostrandoAviso_ = false;
     // What held the focus on home when it was left, and whether its ring showed.
     QPointer<QWidget> focoHome_;
     bool focoHomeVisivel_ = false;

@@ -44,6 +44,7 @@ void TPrincipal::ligarTelaJogo(TframeJogo* tela) {
         callbackOcultarHome = {static_cast<QWidget*>(tela), &QWidget::hide};
     });
     Conexao::protegida(tela, &TframeJogo::telaCheiaPedida, telaCheiaContida, &TAlternanciaContida::pedir);
+    Conexao::protegida(tela, &TframeJogo::telaCheiaTeclada, this, &TPrincipal::modoFullscreen);
     Conexao::protegida(tela, &TframeJogo::servidorSocketDescoberto, this,
                        [this, tela](const TServidorSocket& servidor) {
                            servidoresJogos->aprender(tela->chaveJogo(), servidor);

@@ -12,6 +12,8 @@
 #include "remote/unit_DefinicoesRemotas.h"
 #include "ui/unit_Painel.h"
 
+#include <QScopedValueRollback>
+
 // Velmora is the watched game; the definitions document may switch the watcher off.
 void TPrincipal::criarVigiaLinks() {
     TVigiaLinks::TPortoes portoes{
@@ -34,8 +36,10 @@ void TPrincipal::criarVigiaLinks() {
     servicos.areaTransferencia->aoMudar([this] { WMDrawClipboard(); });
 }
 
+// The warning taking a bad link off the clipboard is no copy to judge.
 void TPrincipal::WMDrawClipboard() {
-    vigiaLinks->areaTransferenciaMudou();
+    if (!mostrandoAviso_)
+        vigiaLinks->areaTransferenciaMudou();
 }
 
 bool TPrincipal::verificarBadURL(QString url, QString urlOriginal, const QString& titulo) {
@@ -64,6 +68,7 @@ void TPrincipal::abrirLinkDoFilme(const QString& url) {
 // addresses show their direction controls as text.
 void TPrincipal::avisarLinkRuim(const QString& url, const QString& urlOriginal,
                                 TRegrasLinks::TVeredito veredito, bool doFilme) {
+    const QScopedValueRollback mostrando(mostrandoAviso_, true);
     frameProtetor()->mostrarAviso(Texto::bidiVisivel(url), Texto::bidiVisivel(urlOriginal), veredito,
                                   doFilme ? TframeProtetor::TOrigem::filme
                                           : TframeProtetor::TOrigem::copiado);

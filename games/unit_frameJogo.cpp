@@ -177,7 +177,7 @@ bool TframeJogo::tratarAtalho(const QKeyEvent& evento) {
     }
     if (combinacao(evento, Qt::NoModifier, Qt::Key_F11) ||
         (combinacao(evento, Qt::NoModifier, Qt::Key_Escape) && janela_.emFullscreen())) {
-        Q_EMIT telaCheiaPedida();
+        Q_EMIT telaCheiaTeclada();
         return true;
     }
     const bool noCabecalho = temFoco(Cabecalho);

@@ -61,6 +61,9 @@ Q_SIGNALS:
     void fechamentoConfirmado();
     // The movie asked to switch the window between full screen and its frame.
     void telaCheiaPedida();
+    // The user's key (F11, or Esc in full screen) switches the window
+    // between full screen and its frame, at once.
+    void telaCheiaTeclada();
     // The player exists and its movie is connecting.
     void conectando();
     // The movie connected to a game server it was not given, which was found

@@ -35,6 +35,8 @@ TConexaoPonte::TConexaoPonte(QWebSocket* pagina, TSocketContido* bruto, const TS
     connect(pagina_, &QWebSocket::binaryMessageReceived, this, &TConexaoPonte::paraServidor);
     connect(pagina_, &QWebSocket::bytesWritten, this, &TConexaoPonte::paraPagina);
     connect(pagina_, &QWebSocket::disconnected, this, &TConexaoPonte::paginaFechou);
+    // Connected after the WebSocket's own reader, so it runs once that has read.
+    connect(bruto_, &QTcpSocket::readyRead, this, [this] { bruto_->retomarLeitura(); });
 
     servidor_.setProxy(QNetworkProxy::NoProxy);
     servidor_.setReadBufferSize(pedacoServidor);
@@ -84,6 +86,7 @@ void TConexaoPonte::paraPagina() {
     while (servidor_.bytesAvailable() > 0 && pagina_->bytesToWrite() < limites_.pendenteMaximo &&
            pagina_->state() == QAbstractSocket::ConnectedState)
         pagina_->sendBinaryMessage(servidor_.read(pedacoServidor));
+    servidor_.retomarLeitura();
     if (servidorFechado_ && servidor_.bytesAvailable() == 0 &&
         pagina_->state() == QAbstractSocket::ConnectedState) {
         pagina_->close();

@@ -2,16 +2,15 @@
 
 #include "net/unit_ServidorSocket.h"
 #include "player/unit_LimitesPonte.h"
+#include "player/unit_SocketContido.h"
 
 #include <QHostAddress>
 #include <QObject>
-#include <QTcpSocket>
 #include <QTimer>
 #include <optional>
 
 class QWebSocket;
 class TConsentimentoSocket;
-class TSocketContido;
 
 // One socket of a movie carried by the bridge: the page's WebSocket on one
 // side, a TCP connection to the game server on the other, the bytes of each
@@ -48,7 +47,7 @@ private:
 
     QWebSocket* pagina_;
     TSocketContido* bruto_;
-    QTcpSocket servidor_{this};
+    TSocketContido servidor_{this}; // never held back: its reader is the bridge
     int porta_;
     TLimitesPonte limites_;
     QTimer prazo_{this};

@@ -14,6 +14,10 @@ public:
     void conter() { contido_ = true; }
     // Lets the reader go on with what arrived meanwhile.
     void soltar();
+    // After its reader has taken what it could: a socket whose read buffer
+    // was full reads from the system again (Qt does so only when a read asks
+    // for more than the buffer holds, which a frame reader never does).
+    void retomarLeitura();
     bool contido() const { return contido_; }
 
     qint64 bytesAvailable() const override { return contido_ ? 0 : QTcpSocket::bytesAvailable(); }

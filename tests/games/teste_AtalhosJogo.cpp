@@ -1,6 +1,7 @@
 // A game screen takes a browser's keys before the movie, its header works by
 // keyboard, and the warning over it keeps every key from the game.
 #include "games/unit_frameVelmora.h"
+#include "linkguard/unit_VigiaLinks.h"
 #include "linkguard/unit_frameProtetor.h"
 #include "tests/games/unit_AmbienteJogos.h"
 #include "tests/support/unit_Janela.h"
@@ -131,6 +132,7 @@ TEST_F(AtalhosJogo, TheWarningTakesTheKeyboardFromTheGame) {
     player->installEventFilter(&contador);
     principal->listaBadURLs = {QStringLiteral("ruim")};
     teste.areaTransferencia->copiar(QStringLiteral("http://ruim.com"));
+    principal->vigiaLinks->timerAreaTransferenciaTimer(); // the burst ends
     TframeProtetor* aviso = principal->frameProtetor();
     ASSERT_TRUE(aviso->isVisible());
     EXPECT_EQ(foco(), aviso->btnVoltar);

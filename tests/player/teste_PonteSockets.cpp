@@ -233,3 +233,46 @@ TEST_F(Ponte, AServerThatNeverReadsHoldsThePageBack) {
     EXPECT_LT(saiu, 24LL * 1024 * 1024);
     EXPECT_FALSE(pagina.fechado);
 }
+
+// Held back while the server reads nothing, the page's bytes flow again once
+// it reads: every byte arrives, in order.
+TEST_F(Ponte, APageHeldBackGoesOnWhenTheServerReadsAgain) {
+    TPonteSockets::limites.pendenteMaximo = 1024 * 1024;
+    ponte.removerPagina(segredo);
+    segredo = ponte.registrarPagina(filme);
+    QTcpSocket* lento = nullptr;
+    QByteArray chegou;
+    jogo.aoConectar = [&](QTcpSocket* socket) {
+        lento = socket;
+        socket->setReadBufferSize(1);
+    };
+    TSocketPagina pagina(enderecoJogo(), origemFilme);
+    ASSERT_TRUE(esperar([&] { return pagina.aberto(); }));
+
+    QByteArray enviado;
+    for (int i = 0; i < 24; ++i) {
+        const QByteArray mega(1024 * 1024, static_cast<char>('a' + i));
+        enviado += mega;
+        pagina.socket->sendBinaryMessage(mega);
+    }
+    ASSERT_TRUE(esperar([&] { return lento != nullptr; }));
+    QElapsedTimer quieto;
+    quieto.start();
+    QObject::connect(pagina.socket.get(), &QWebSocket::bytesWritten, pagina.socket.get(),
+                     [&] { quieto.restart(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quieto.elapsed() > 300; }, 30000));
+
+    lento->setReadBufferSize(0);
+    QObject::connect(lento, &QTcpSocket::readyRead, lento, [&] { chegou += lento->readAll(); });
+    chegou += lento->readAll();
+    ASSERT_TRUE(esperar([&] { return chegou.size() >= enviado.size(); })) << chegou.size();
+    EXPECT_TRUE(chegou == enviado);
+
+    // The other way, past the bound too.
+    QByteArray resposta;
+    for (int i = 0; i < 12; ++i)
+        resposta += QByteArray(1024 * 1024, static_cast<char>('A' + i));
+    lento->write(resposta);
+    ASSERT_TRUE(esperar([&] { return pagina.recebido.size() >= resposta.size(); })) << pagina.recebido.size();
+    EXPECT_TRUE(pagina.recebido == resposta);
+}
