@@ -88,6 +88,27 @@ void segundoPlayer(int vezes, const std::function<TFlashPlayerRuffle*(const QStr
               {mediana(residente[caso]), mediana(proporcional[caso])});
 }
 
+// The socket bridge's entries a movie is loaded with: none, as many as a game
+// keeps (32), and one for every port of its host, in turn in the same player.
+void entradasSocket(int vezes, TFlashPlayerRuffle* player, const QString& url) {
+    const int quantas[] = {0, 32, 65535};
+    std::vector<double> tempos[3];
+    for (int i = 0; i < vezes; ++i) {
+        for (int caso = 0; caso < 3; ++caso) {
+            QList<TServidorSocket> servidores;
+            for (int porta = 1; porta <= quantas[caso]; ++porta)
+                servidores.append({QStringLiteral("127.0.0.1"), porta});
+            player->setServidoresSocket(servidores);
+            tempos[caso].push_back(tempoAte4(player, url));
+        }
+    }
+    player->setServidoresSocket({});
+    for (int caso = 0; caso < 3; ++caso)
+        linha("engine",
+              qPrintable(QStringLiteral("next movie with %1 socket entries, median").arg(quantas[caso])),
+              mediana(tempos[caso]), memoria());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -134,6 +155,7 @@ int main(int argc, char** argv) {
     auto* motor = playerDe(QStringLiteral("Velmora"));
     linha("engine", "first movie (browser starting)", tempoAte4(motor, url), memoria());
     linha("engine", "next movies in the same player, median", mediana(repetir(vezes, motor, url)), memoria());
+    entradasSocket(vezes, motor, url);
     linha("engine", "a movie of another origin, same player",
           tempoAte4(motor, outraOrigem.url("/avm1_ei.swf")), memoria());
     segundoPlayer(vezes, playerDe, url);

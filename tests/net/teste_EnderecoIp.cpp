@@ -128,3 +128,12 @@ TEST(EnderecoIp, EnderecosDestaMaquinaESuasRedesNaoSaoPublicos) {
     freeifaddrs(interfaces);
     EXPECT_GT(vistos, 0);
 }
+
+// A host as a browser writes it in an address, judged by its text alone.
+TEST(EnderecoIp, HostsThatNameThisMachineOrItsNetworksByTheirText) {
+    for (const char* interno : {"localhost", "LOCALHOST.", "jogo.localhost", "127.0.0.1", "10.0.0.8", "[::1]",
+                                "::1", "169.254.169.254", "[fd00::1]", "0.0.0.0"})
+        EXPECT_TRUE(TEnderecoIp::hostInterno(QString::fromLatin1(interno))) << interno;
+    for (const char* externo : {"jogo.example", "localhost.example", "8.8.8.8", "[2606:4700::1111]", ""})
+        EXPECT_FALSE(TEnderecoIp::hostInterno(QString::fromLatin1(externo))) << externo;
+}
