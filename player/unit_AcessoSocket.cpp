@@ -41,19 +41,34 @@ bool TAcessoSocket::destinoPermitido(const QHostAddress& endereco, int porta, co
 
 // The address connected to is the one checked: nothing is resolved again.
 void TAcessoSocket::resolvido(const QHostInfo& resolucao) {
-    const QList<QHostAddress> enderecos = resolucao.addresses();
-    const auto alcancavel = std::find_if(enderecos.cbegin(), enderecos.cend(), [this](const QHostAddress& e) {
-        return destinoPermitido(e, servidor_.porta, limites_);
-    });
-    if (alcancavel == enderecos.cend()) {
+    enderecosServidor_ = resolucao.addresses();
+    const auto alcancavel =
+        std::find_if(enderecosServidor_.cbegin(), enderecosServidor_.cend(), [this](const QHostAddress& e) {
+            return destinoPermitido(e, servidor_.porta, limites_);
+        });
+    if (alcancavel != enderecosServidor_.cend())
+        pedirConsentimento(*alcancavel, false);
+    else
+        QHostInfo::lookupHost(hostFilme_, this, &TAcessoSocket::resolvidoFilme);
+}
+
+// A movie served from the user's own network (a game host there) reaches its
+// own host there: the server's address must be one of the movie's host's.
+void TAcessoSocket::resolvidoFilme(const QHostInfo& resolucao) {
+    const QList<QHostAddress> doFilme = resolucao.addresses();
+    const auto proprio = std::find_if(enderecosServidor_.cbegin(), enderecosServidor_.cend(),
+                                      [&doFilme](const QHostAddress& e) { return doFilme.contains(e); });
+    if (proprio == enderecosServidor_.cend())
         concluir(std::nullopt);
-        return;
-    }
-    const QHostAddress endereco = *alcancavel;
+    else
+        pedirConsentimento(*proprio, true);
+}
+
+void TAcessoSocket::pedirConsentimento(const QHostAddress& endereco, bool doHostDoFilme) {
     consentimento_.pedir(
         servidor_.host, endereco, servidor_.porta, hostFilme_, limites_,
-        [limites = limites_](const QHostAddress& e, int porta) {
-            return destinoPermitido(e, porta, limites);
+        [limites = limites_, endereco, doHostDoFilme](const QHostAddress& e, int porta) {
+            return (doHostDoFilme && e == endereco) || destinoPermitido(e, porta, limites);
         },
         [guarda = QPointer<TAcessoSocket>(this), endereco](bool permitido) {
             if (guarda)

@@ -4,6 +4,7 @@
 #include "player/unit_LimitesPonte.h"
 
 #include <QHostAddress>
+#include <QList>
 #include <QObject>
 #include <functional>
 #include <optional>
@@ -13,7 +14,9 @@ class TConsentimentoSocket;
 
 // Where a movie's socket to a game server may go: the server's name resolved,
 // the first of its addresses outside the user's own machine and networks (or
-// let through by the limits), and the host's consent for the movie's own
+// let through by the limits) or, when it has none, one that is also an
+// address of the movie's own host (a game served from the user's network
+// reaches its own host there), and the host's consent for the movie's own
 // host and that port. Ends once, with the address or none, and then destroys
 // itself; destroyed before (its page gone), it answers nothing.
 class TAcessoSocket : public QObject {
@@ -32,6 +35,8 @@ private:
     TAcessoSocket(const TServidorSocket& servidor, const QString& hostFilme, const TLimitesPonte& limites,
                   TConsentimentoSocket& consentimento, QObject* pai, TResposta resposta);
     void resolvido(const QHostInfo& resolucao);
+    void resolvidoFilme(const QHostInfo& resolucao);
+    void pedirConsentimento(const QHostAddress& endereco, bool doHostDoFilme);
     void concluir(const std::optional<QHostAddress>& endereco);
 
     TServidorSocket servidor_;
@@ -39,4 +44,5 @@ private:
     TLimitesPonte limites_;
     TConsentimentoSocket& consentimento_;
     TResposta resposta_;
+    QList<QHostAddress> enderecosServidor_;
 };

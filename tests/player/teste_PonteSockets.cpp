@@ -276,3 +276,22 @@ TEST_F(Ponte, APageHeldBackGoesOnWhenTheServerReadsAgain) {
     ASSERT_TRUE(esperar([&] { return pagina.recebido.size() >= resposta.size(); })) << pagina.recebido.size();
     EXPECT_TRUE(pagina.recebido == resposta);
 }
+
+// A movie served from this machine or its network (a game host there)
+// reaches its own host there, and nothing else of it.
+TEST_F(Ponte, AMovieServedFromTheUsersNetworkReachesItsOwnHostThere) {
+    TPonteSockets::limites.destinosPermitidos = {};
+    QTcpServer outroLocal; // on every address of this machine
+    ASSERT_TRUE(outroLocal.listen(QHostAddress::AnyIPv4));
+    ponte.removerPagina(segredo);
+    segredo = ponte.registrarPagina(QUrl(QStringLiteral("http://127.0.0.1:8080/jogo.swf")));
+    const QStringList urls = enderecos({{QStringLiteral("localhost"), jogo.porta()},
+                                        {QStringLiteral("127.0.0.2"), outroLocal.serverPort()}});
+    TSocketPagina pagina(urls.at(0), QStringLiteral("http://127.0.0.1:8080"));
+    ASSERT_TRUE(esperar([&] { return pagina.aberto(); }));
+    pagina.socket->sendBinaryMessage("mesmo host");
+    ASSERT_TRUE(esperar([&] { return pagina.recebido == "mesmo host"; }));
+    TSocketPagina outro(urls.at(1), QStringLiteral("http://127.0.0.1:8080"));
+    EXPECT_TRUE(esperar([&] { return outro.fechado; }));
+    EXPECT_FALSE(outroLocal.hasPendingConnections());
+}
