@@ -21,6 +21,11 @@ link.swf opens a web address: it loads "link.txt" beside it (alvo=<address>
 the address in the target with getURL at every mouse press, or, with modo
 tempo, every 100 ms on its own, tracing "Opened <count>" each time.
 
+rede.swf is an online game in small: it loads "rede.txt" beside it
+(porta=<port>&alvo=<address>), connects an XMLSocket to its own host on that
+port, sends "ola" once connected, and shows and traces "Connected: <ok>" and
+"Data: <text>"; a mouse press opens the address in a window of its own.
+
 contador.swf counts on a timer: every 100 ms it adds one and calls its page
 with "tique" and the count; every fifth count it also fetches the address
 given as "pulso" in its query (when there is one) with "?n=<count>". A game
@@ -81,7 +86,9 @@ def acao(codigo, dados=b""):
 def push(*valores):
     dados = b""
     for valor in valores:
-        if isinstance(valor, bool):
+        if valor is None:
+            dados += bytes([2])
+        elif isinstance(valor, bool):
             dados += bytes([5, int(valor)])
         elif isinstance(valor, int):
             dados += bytes([7]) + struct.pack("<i", valor)
@@ -330,6 +337,51 @@ def roteiro_link():
     )
 
 
+def roteiro_rede():
+    raiz = var("_root")
+    saida = var("saida")
+    socket = var("socket")
+    mostrar = funcao(
+        ["linha"],
+        var("linha") + acao(TRACE) + atribuir_membro(saida, "text", soma(membro(saida, "text"), var("linha"), "\n")),
+        nome="mostrar",
+    )
+    ao_conectar = funcao(
+        ["ok"],
+        descartar(chamar_funcao("mostrar", soma("Connected: ", var("ok"))))
+        + se(var("ok"), descartar(chamar_metodo(socket, "send", "ola"))),
+    )
+    ao_receber = funcao(["d"], descartar(chamar_funcao("mostrar", soma("Data: ", var("d")))))
+    esse = var("this")
+    ao_carregar = funcao(
+        ["ok"],
+        atribuir_membro(raiz, "alvo", membro(esse, "alvo"))
+        + atribuir("socket", nova_instancia("XMLSocket"))
+        + atribuir_membro(socket, "onConnect", ao_conectar)
+        + atribuir_membro(socket, "onData", ao_receber)
+        + descartar(chamar_metodo(socket, "connect", None, chamar_funcao("Number", membro(esse, "porta")))),
+    )
+    abrir = funcao([], membro(raiz, "alvo") + push("_blank") + acao(GET_URL2, bytes([0])))
+    return b"".join(
+        [
+            acao(STOP),
+            mostrar,
+            retangulo_cheio(0x20304A),
+            descartar(chamar_metodo(var("_root"), "createTextField", "saida", 1, 20, 20, 760, 560)),
+            atribuir_membro(saida, "multiline", True),
+            atribuir_membro(saida, "textColor", 0xFFFFFF),
+            atribuir_membro(saida, "text", "Quillet 6 online test movie\n"),
+            atribuir("rato", nova_instancia("Object")),
+            atribuir_membro(var("rato"), "onMouseDown", abrir),
+            descartar(chamar_metodo(var("Mouse"), "addListener", var("rato"))),
+            atribuir("leitor", nova_instancia("LoadVars")),
+            atribuir_membro(var("leitor"), "onLoad", ao_carregar),
+            descartar(chamar_metodo(var("leitor"), "load", "rede.txt")),
+            bytes([0]),
+        ]
+    )
+
+
 def etiqueta(codigo, dados):
     if len(dados) < 0x3F:
         return struct.pack("<H", (codigo << 6) | len(dados)) + dados
@@ -364,6 +416,7 @@ def main():
         ("estatico.swf", filme(roteiro_estatico(), fundo=COR_ESTATICO)),
         ("contador.swf", filme(roteiro_contador())),
         ("link.swf", filme(roteiro_link())),
+        ("rede.swf", filme(roteiro_rede())),
     )
     for nome, bytes_filme in filmes:
         destino = pasta / nome

@@ -3,7 +3,7 @@
 game's site does at login, gives a session cookie (kept for an hour) to a
 request that brings none. Each request is written to the log as
 "<path><TAB><Cookie header>", flushed at once.
-Usage: servidor_jogo.py <folder> <port> <log>"""
+Usage: servidor_jogo.py <folder> <port> <log> [address, 127.0.0.1 unless given]"""
 import functools
 import http.server
 import sys
@@ -22,5 +22,6 @@ class TAnfitriao(http.server.SimpleHTTPRequestHandler):
         super().do_GET()
 
 
-http.server.ThreadingHTTPServer(("127.0.0.1", porta),
+endereco = sys.argv[4] if len(sys.argv) > 4 else "127.0.0.1"
+http.server.ThreadingHTTPServer((endereco, porta),
                                 functools.partial(TAnfitriao, directory=pasta)).serve_forever()
