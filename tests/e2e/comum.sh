@@ -53,3 +53,27 @@ clicar() {
   sleep 0.2
   xdotool click 1
 }
+
+# The runs of the program with its SWF engine, in private mount and network
+# namespaces of their own: with a script's arguments (the program, the
+# output folder) sets programa, saida and raiz, skips (status 77) where the
+# machine cannot, and runs the script again inside the namespaces.
+entrar_namespaces() {
+  local nome script=$1
+  nome=$(basename "$script" .sh)
+  programa="$(realpath "$2")"
+  saida="$(realpath -m "$3")"
+  mkdir -p "$saida"
+  raiz="$(cd "$(dirname "$script")/../.." && pwd)"
+  if [[ $(id -u) -ne 0 ]] || ! command -v unshare ip python3 >/dev/null; then
+    echo "$nome: needs root, unshare, ip and python3; skipped"
+    exit 77
+  fi
+  if [[ ! -f "$(dirname "$programa")/ruffle/ruffle/ruffle.js" ]]; then
+    echo "$nome: the SWF engine is not installed with this build; skipped"
+    exit 77
+  fi
+  if [[ ${QUILLET_E2E_DENTRO:-} != 1 ]]; then
+    QUILLET_E2E_DENTRO=1 exec unshare --mount --net --propagation private bash "$script" "$programa" "$saida"
+  fi
+}

@@ -14,22 +14,8 @@
 # Usage: e2e_ruffle.sh <quillet6 binary> <output folder>   (as root)
 set -euo pipefail
 
-programa="$(realpath "$1")"
-saida="$(realpath -m "$2")"
-mkdir -p "$saida"
-raiz="$(cd "$(dirname "$0")/../.." && pwd)"
-
-if [[ $(id -u) -ne 0 ]] || ! command -v unshare ip python3 >/dev/null; then
-  echo "e2e_ruffle: needs root, unshare, ip and python3; skipped"
-  exit 77
-fi
-if [[ ! -f "$(dirname "$programa")/ruffle/ruffle/ruffle.js" ]]; then
-  echo "e2e_ruffle: the SWF engine is not installed with this build; skipped"
-  exit 77
-fi
-if [[ ${QUILLET_E2E_DENTRO:-} != 1 ]]; then
-  QUILLET_E2E_DENTRO=1 exec unshare --mount --net --propagation private bash "$0" "$programa" "$saida"
-fi
+source "$(dirname "$0")/comum.sh"
+entrar_namespaces "$0" "$1" "$2"
 
 trabalho="$(mktemp -d)"
 trap 'kill "${pid_programa:-}" "${pid_x:-}" "${pid_servidor:-}" 2>/dev/null || true; rm -rf "$trabalho"' EXIT
@@ -46,7 +32,6 @@ pedidos="$saida/pedidos.log"
 python3 "$raiz/tests/e2e/servidor_jogo.py" "$trabalho/site" 80 "$pedidos" >"$saida/servidor.log" 2>&1 &
 pid_servidor=$!
 
-source "$raiz/tests/e2e/comum.sh"
 iniciar_x
 
 mkdir -p "$trabalho/appdata/Quillet 6" "$trabalho/casa"
