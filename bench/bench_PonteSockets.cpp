@@ -1,15 +1,17 @@
-// The socket bridge against the same game server reached directly, side by
-// side in one run: the round trip of small messages (the added latency) and
+// The socket bridge and the pages' proxy against the same server reached
+// directly, side by side in one run: the round trip of small messages (the added latency) and
 // the throughput of a large transfer, and how long the UI thread goes
 // without running its events meanwhile (it runs nothing but a timer here:
-// the page and the game server are on threads of their own, as the browser
-// and the server are in other processes).
+// the page, the proxy and the game server are on threads of their own, as the
+// browser and the server are in other processes).
 // Run: bench_ponte_sockets [round trips] [megabytes]
 #include "player/unit_PonteSockets.h"
+#include "player/unit_ProxyPaginas.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJsonObject>
+#include <QNetworkProxy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -80,8 +82,9 @@ public:
         connect(socket, &QWebSocket::connected, this, [this] { pronto = true; });
         socket->open(QUrl(url));
     }
-    void abrirDireto(quint16 porta) {
+    void abrirDireto(quint16 porta, const QNetworkProxy& proxy = QNetworkProxy::NoProxy) {
         auto* socket = new QTcpSocket(this);
+        socket->setProxy(proxy);
         enviar = [socket](const QByteArray& dados) { socket->write(dados); };
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { receber(socket->readAll().size()); });
         connect(socket, &QTcpSocket::connected, this, [this] { pronto = true; });
@@ -131,8 +134,10 @@ void esperar(const std::function<bool()>& feito, double& maiorParada) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
 }
 
-TMedida medir(bool pelaPonte, int idas, qint64 megabytes) {
-    QThread threadServidor, threadCliente;
+enum class TCaminho { ponte, proxy, direto };
+
+TMedida medir(TCaminho caminho, int idas, qint64 megabytes) {
+    QThread threadServidor, threadCliente, threadProxy;
     auto* eco = new TServidor;
     auto* cliente = new TCliente;
     eco->moveToThread(&threadServidor);
@@ -149,7 +154,22 @@ TMedida medir(bool pelaPonte, int idas, qint64 megabytes) {
                             .toObject()
                             .value(QStringLiteral("proxyUrl"))
                             .toString();
-    em(cliente, [&] { pelaPonte ? cliente->abrirPonte(url) : cliente->abrirDireto(eco->porta); });
+    TLimitesPonte limitesProxy;
+    limitesProxy.destinosPermitidos = TPonteSockets::limites.destinosPermitidos;
+    auto* proxy = new TProxyPaginas(limitesProxy, [](const QString&) { return false; });
+    proxy->moveToThread(&threadProxy);
+    threadProxy.start();
+    quint16 portaProxy = 0;
+    em(proxy, [&] { portaProxy = proxy->escutar(); });
+    em(cliente, [&] {
+        if (caminho == TCaminho::ponte)
+            cliente->abrirPonte(url);
+        else if (caminho == TCaminho::proxy)
+            cliente->abrirDireto(eco->porta, QNetworkProxy(QNetworkProxy::Socks5Proxy,
+                                                           QStringLiteral("127.0.0.1"), portaProxy));
+        else
+            cliente->abrirDireto(eco->porta);
+    });
     TMedida medida;
     double parada = 0;
     esperar([&] { return cliente->pronto.load(); }, parada);
@@ -196,10 +216,11 @@ TMedida medir(bool pelaPonte, int idas, qint64 megabytes) {
     ponte.removerPagina(segredo);
     em(cliente, [cliente] { delete cliente; });
     em(eco, [eco] { delete eco; });
-    threadCliente.quit();
-    threadServidor.quit();
-    threadCliente.wait();
-    threadServidor.wait();
+    em(proxy, [proxy] { delete proxy; });
+    for (QThread* thread : {&threadCliente, &threadServidor, &threadProxy}) {
+        thread->quit();
+        thread->wait();
+    }
     return medida;
 }
 
@@ -209,14 +230,17 @@ int main(int argc, char** argv) {
     QCoreApplication aplicacao(argc, argv);
     const int idas = argc > 1 ? std::atoi(argv[1]) : 1000;
     const qint64 megabytes = argc > 2 ? std::atoi(argv[2]) : 50;
-    std::printf("%d round trips of 32 bytes, %lld MB one way; bridge and direct alternating, 3 runs each\n",
-                idas, static_cast<long long>(megabytes));
+    std::printf(
+        "%d round trips of 32 bytes, %lld MB one way; bridge, proxy and direct alternating, 3 runs each\n",
+        idas, static_cast<long long>(megabytes));
     std::printf("%-8s %14s %14s %12s %18s\n", "", "RTT median us", "RTT p99 us", "MB/s", "UI thread gap ms");
     for (int rodada = 0; rodada < 3; ++rodada) {
-        for (const bool pelaPonte : {true, false}) {
-            const TMedida m = medir(pelaPonte, idas, megabytes);
-            std::printf("%-8s %14.1f %14.1f %12.1f %18.1f\n", pelaPonte ? "bridge" : "direct", m.rttMedianaUs,
-                        m.rttP99Us, m.mbPorSegundo, m.maiorParadaUiMs);
+        for (const auto& [caminho, nome] :
+             {std::pair{TCaminho::ponte, "bridge"}, std::pair{TCaminho::proxy, "proxy"},
+              std::pair{TCaminho::direto, "direct"}}) {
+            const TMedida m = medir(caminho, idas, megabytes);
+            std::printf("%-8s %14.1f %14.1f %12.1f %18.1f\n", nome, m.rttMedianaUs, m.rttP99Us,
+                        m.mbPorSegundo, m.maiorParadaUiMs);
             std::fflush(stdout);
         }
     }

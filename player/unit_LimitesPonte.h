@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 #include <chrono>
 
@@ -25,4 +26,8 @@ struct TLimitesPonte {
     // ("127.0.0.1:8001", "[::1]:8001"): test peers on this machine. Nothing a
     // user or a movie can set reaches it.
     QStringList destinosPermitidos{};
+    // Names the pages' proxy takes as resolved to the given address
+    // ("jogo.example" → "127.0.0.1") instead of asking the system: test
+    // hosts. Nothing a user or a movie can set reaches it either.
+    QHash<QString, QString> nomesResolvidos{};
 };

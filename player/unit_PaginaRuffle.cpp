@@ -62,6 +62,16 @@ bool openGlPorSoftware() {
     return false;
 }
 
+// Every connection of the browser but those to loopback addresses (which the
+// browser never sends to a proxy) goes through the pages' proxy, which
+// resolves names itself; WebRTC may not send UDP past it.
+void encaminharPeloProxy() {
+    QByteArray argumentos = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    argumentos += " --proxy-server=" + TPonteSockets::instancia().enderecoProxy().toLatin1() +
+                  " --force-webrtc-ip-handling-policy=disable_non_proxied_udp";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", argumentos.trimmed());
+}
+
 // Once for the whole program, before the browser starts.
 void prepararNavegador() {
     // Chromium refuses to start its sandbox as root; the program and its
@@ -78,6 +88,7 @@ void prepararNavegador() {
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND") && openGlPorSoftware())
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     TEsquemaRuffle::registrar();
+    encaminharPeloProxy();
 }
 
 // An XDG folder variable pointed at another folder while this lives. One

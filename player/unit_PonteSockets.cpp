@@ -1,5 +1,6 @@
 #include "player/unit_PonteSockets.h"
 
+#include "player/unit_ProxyPaginas.h"
 #include "player/unit_ServidorPonte.h"
 
 #include <QCoreApplication>
@@ -26,13 +27,24 @@ template <typename TAcao> void naPonte(TServidorPonte* servidor, TAcao acao) {
 
 } // namespace
 
-TPonteSockets::TPonteSockets() : servidor_(new TServidorPonte) {
+// The proxy is a child of the bridge's server, whose pages it asks about on
+// their thread.
+TPonteSockets::TPonteSockets()
+    : servidor_(new TServidorPonte),
+      proxy_(new TProxyPaginas(
+          limites, [servidor = servidor_](const QString& host) { return servidor->ehHostDeFilme(host); },
+          servidor_)) {
     thread_.setObjectName(QStringLiteral("ponte de sockets"));
     servidor_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, servidor_, &QObject::deleteLater);
     thread_.start();
     QMetaObject::invokeMethod(
-        servidor_, [this] { porta_ = servidor_->escutar(); }, Qt::BlockingQueuedConnection);
+        servidor_,
+        [this] {
+            porta_ = servidor_->escutar();
+            portaProxy_ = proxy_->escutar();
+        },
+        Qt::BlockingQueuedConnection);
 }
 
 TPonteSockets& TPonteSockets::instancia() {
@@ -98,6 +110,10 @@ void TPonteSockets::verificar(const QUrl& enderecoFilme, const TServidorSocket& 
     naPonte(servidor_,
             [ponte = servidor_, servidor, hostFilme = enderecoFilme.host(), limitesPagina = limites,
              entregar] { ponte->verificar(servidor, hostFilme, limitesPagina, entregar); });
+}
+
+QString TPonteSockets::enderecoProxy() const {
+    return QStringLiteral("socks5://127.0.0.1:%1").arg(portaProxy_);
 }
 
 QString TPonteSockets::endereco() const {

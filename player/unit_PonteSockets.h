@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <functional>
 
+class TProxyPaginas;
 class TServidorPonte;
 
 // The socket bridge of the player's pages. The engine reaches a movie's
@@ -43,6 +44,10 @@ public:
 
     // The WebSocket address of the bridge ("ws://127.0.0.1:<port>/").
     QString endereco() const;
+    // The address of the pages' proxy ("socks5://127.0.0.1:<port>"), through
+    // which the player's browser makes every connection beyond this machine's
+    // loopback addresses.
+    QString enderecoProxy() const;
 
     // The origin of a page at `url`, as its WebSockets' Origin header gives it.
     static QString origem(const QUrl& url);
@@ -58,5 +63,7 @@ private:
     // Lives on the UI thread: the bridge's answers reach it there.
     QObject receptor_;
     TServidorPonte* servidor_;
+    TProxyPaginas* proxy_;
     quint16 porta_ = 0;
+    quint16 portaProxy_ = 0;
 };

@@ -6,7 +6,9 @@
 
 #include <QNetworkRequest>
 #include <QTimer>
+#include <QUrl>
 #include <QWebSocket>
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +56,13 @@ void TServidorPonte::removerPagina(const QString& segredo) {
         conexao->disconnect(this);
         conexao->fechar();
     }
+}
+
+bool TServidorPonte::ehHostDeFilme(const QString& host) const {
+    return std::any_of(paginas_.cbegin(), paginas_.cend(), [&host](const TPaginaAberta& aberta) {
+        return QString::fromLatin1(QUrl::toAce(aberta.pagina.hostFilme)).compare(host, Qt::CaseInsensitive) ==
+               0;
+    });
 }
 
 void TServidorPonte::verificar(const TServidorSocket& servidor, const QString& hostFilme,

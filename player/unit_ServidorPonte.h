@@ -43,6 +43,9 @@ public:
     void definirServidores(const QString& segredo, const QList<TServidorSocket>& servidores);
     // Closes every socket of the page and forgets it.
     void removerPagina(const QString& segredo);
+    // Whether `host` (a name in ASCII, or an address) is the host a
+    // registered page's movie came from.
+    bool ehHostDeFilme(const QString& host) const;
     // Whether a movie of `hostFilme` could reach `servidor`: an address the
     // limits allow, and the host's consent.
     void verificar(const TServidorSocket& servidor, const QString& hostFilme, const TLimitesPonte& limites,

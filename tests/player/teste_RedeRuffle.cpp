@@ -1,11 +1,7 @@
 // A player page's requests never reach this machine or its networks, unless
-// its movie came from there. The game host and a name that leads to this
-// machine are given their addresses by the browser's own host rules.
-//
-// A name that leads into the user's network is not refused: the filter sees
-// only the address's text, and the browser's own private-network blocking,
-// switched on with its features, does not act on a page given to the view
-// (measured, see docs/architecture.md).
+// its movie came from there: the filter refuses them by their address's text,
+// the pages' proxy by the address a name leads to. The game host and a name
+// that leads to this machine are given their addresses by the proxy's limits.
 #include "tests/player/unit_AmbienteRuffle.h"
 
 #include "player/unit_PonteSockets.h"
@@ -77,9 +73,11 @@ QString enderecoProprio() {
 class RedeRuffle : public TAmbienteRuffle {
 protected:
     void SetUp() override {
-        // Before the browser starts: the game host and a name of the player's
-        // choice both lead to this machine.
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--host-resolver-rules=\"MAP jogo.example 127.0.0.1\"");
+        // Before the browser starts: the game host and another name both lead
+        // to this machine.
+        TPonteSockets::limites.nomesResolvidos = {
+            {QStringLiteral("jogo.example"), QStringLiteral("127.0.0.1")},
+            {QStringLiteral("interno.example"), QStringLiteral("127.0.0.1")}};
         TAmbienteRuffle::SetUp();
         servidor.rota("/fim", TRespostaLocal{200, "ok", "text/plain"});
     }
@@ -97,15 +95,17 @@ protected:
     }
 };
 
-// From a game host on the Internet: no literal address of this machine or its
-// networks and no "localhost" is reached, whatever the kind of request.
-TEST_F(RedeRuffle, APublicGamesPageReachesNothingOfThisMachineByItsAddress) {
+// From a game host elsewhere: no address of this machine or its networks, no
+// "localhost" and no name leading here is reached, whatever the kind of
+// request.
+TEST_F(RedeRuffle, APublicGamesPageReachesNothingOfThisMachine) {
     TEscutaContada literal(QHostAddress::LocalHost);
     TEscutaContada propria(QHostAddress::AnyIPv4);
     QStringList urls{QStringLiteral("http://127.0.0.1:%1/").arg(literal.porta()),
                      QStringLiteral("http://localhost:%1/").arg(literal.porta()),
                      QStringLiteral("http://127.1:%1/").arg(literal.porta()),
-                     QStringLiteral("http://0x7f000001:%1/").arg(literal.porta())};
+                     QStringLiteral("http://0x7f000001:%1/").arg(literal.porta()),
+                     QStringLiteral("http://interno.example:%1/").arg(literal.porta())};
     if (const QString ip = enderecoProprio(); !ip.isEmpty())
         urls.append(QStringLiteral("http://%1:%2/").arg(ip).arg(propria.porta()));
     pedirDaPagina(QStringLiteral("jogo.example"), urls);
