@@ -1,18 +1,14 @@
 #include "player/unit_ConexaoProxy.h"
 
+#include "net/unit_MensagemSocks.h"
 #include "player/unit_AcessoSocket.h"
 
 #include <QHostInfo>
 #include <QNetworkProxy>
-#include <QtEndian>
 #include <algorithm>
 
 namespace {
 
-constexpr char versaoSocks = 5;
-constexpr char semAutenticacao = 0;
-constexpr char comandoConectar = 1;
-enum TTipoEndereco : char { ipv4 = 1, nome = 3, ipv6 = 4 };
 enum TResposta : char {
     sucesso = 0,
     naoPermitido = 2,
@@ -82,67 +78,47 @@ void TConexaoProxy::lerCliente() {
 }
 
 bool TConexaoProxy::lerSaudacao() {
-    const QByteArray inicio = cliente_->peek(2);
-    if (inicio.size() < 2)
+    const TMensagemSocks saudacao = TMensagemSocks::saudacao(cliente_->peek(TMensagemSocks::tamanhoMaximo));
+    switch (saudacao.estado()) {
+    case TMensagemSocks::TEstado::incompleta:
         return false;
-    if (inicio.at(0) != versaoSocks) {
-        fechar();
-        return false;
-    }
-    const qint64 tamanho = 2 + static_cast<uchar>(inicio.at(1));
-    if (cliente_->bytesAvailable() < tamanho)
-        return false;
-    if (!cliente_->read(tamanho).mid(2).contains(semAutenticacao)) {
+    case TMensagemSocks::TEstado::aceita:
+        break;
+    case TMensagemSocks::TEstado::semMetodoAceito:
         etapa_ = TEtapa::recusada;
         cliente_->write(QByteArray("\x05\xff", 2));
         cliente_->disconnectFromHost();
         return false;
+    default:
+        fechar();
+        return false;
     }
+    cliente_->read(saudacao.tamanho());
     cliente_->write(QByteArray("\x05\x00", 2));
     etapa_ = TEtapa::pedido;
     return true;
 }
 
 void TConexaoProxy::lerPedido() {
-    const QByteArray cabeca = cliente_->peek(5);
-    if (cabeca.size() < 5)
+    const TMensagemSocks pedido = TMensagemSocks::pedido(cliente_->peek(TMensagemSocks::tamanhoMaximo));
+    switch (pedido.estado()) {
+    case TMensagemSocks::TEstado::incompleta:
         return;
-    if (cabeca.at(0) != versaoSocks || cabeca.at(2) != 0) {
+    case TMensagemSocks::TEstado::aceita:
+        break;
+    case TMensagemSocks::TEstado::comandoNaoSuportado:
+        falhou(comandoNaoSuportado);
+        return;
+    case TMensagemSocks::TEstado::tipoNaoSuportado:
+        falhou(tipoNaoSuportado);
+        return;
+    default:
         fechar();
         return;
     }
-    if (cabeca.at(1) != comandoConectar) {
-        falhou(comandoNaoSuportado);
-        return;
-    }
-    const char tipo = cabeca.at(3);
-    qint64 tamanhoEndereco = 0;
-    switch (tipo) {
-    case ipv4:
-        tamanhoEndereco = 4;
-        break;
-    case ipv6:
-        tamanhoEndereco = 16;
-        break;
-    case nome:
-        tamanhoEndereco = 1 + static_cast<uchar>(cabeca.at(4));
-        break;
-    default:
-        falhou(tipoNaoSuportado);
-        return;
-    }
-    const qint64 tamanho = 4 + tamanhoEndereco + 2;
-    if (cliente_->bytesAvailable() < tamanho)
-        return;
-    const QByteArray pedido = cliente_->read(tamanho);
-    const QByteArray endereco = pedido.mid(4, tamanhoEndereco);
-    porta_ = qFromBigEndian<quint16>(pedido.constData() + 4 + tamanhoEndereco);
-    if (tipo == nome)
-        host_ = QString::fromLatin1(endereco.mid(1)).toLower();
-    else if (tipo == ipv4)
-        host_ = QHostAddress(qFromBigEndian<quint32>(endereco.constData())).toString();
-    else
-        host_ = QHostAddress(reinterpret_cast<const quint8*>(endereco.constData())).toString();
+    cliente_->read(pedido.tamanho());
+    host_ = pedido.host();
+    porta_ = pedido.porta();
 
     etapa_ = TEtapa::resolvendo;
     cliente_->conter();
