@@ -42,7 +42,8 @@ TConexaoPonte::TConexaoPonte(QWebSocket* pagina, TSocketContido* bruto, const TS
     servidor_.setReadBufferSize(pedacoServidor);
     connect(&servidor_, &QTcpSocket::connected, this, [this] {
         prazo_.stop();
-        bruto_->soltar();
+        if (bruto_)
+            bruto_->soltar();
     });
     connect(&servidor_, &QTcpSocket::readyRead, this, &TConexaoPonte::paraPagina);
     connect(&servidor_, &QTcpSocket::bytesWritten, this, &TConexaoPonte::aliviarServidor);
@@ -70,12 +71,12 @@ void TConexaoPonte::conectar(const std::optional<QHostAddress>& endereco) {
 
 void TConexaoPonte::paraServidor(const QByteArray& mensagem) {
     servidor_.write(mensagem);
-    if (servidor_.bytesToWrite() >= limites_.pendenteMaximo)
+    if (bruto_ && servidor_.bytesToWrite() >= limites_.pendenteMaximo)
         bruto_->conter();
 }
 
 void TConexaoPonte::aliviarServidor() {
-    if (bruto_->contido() && servidor_.bytesToWrite() <= limites_.pendenteMaximo / 2)
+    if (bruto_ && bruto_->contido() && servidor_.bytesToWrite() <= limites_.pendenteMaximo / 2)
         bruto_->soltar();
 }
 

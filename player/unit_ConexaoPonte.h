@@ -6,6 +6,7 @@
 
 #include <QHostAddress>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <optional>
 
@@ -46,7 +47,8 @@ private:
     void encerrar();
 
     QWebSocket* pagina_;
-    TSocketContido* bruto_;
+    // The page's WebSocket deletes it once closed, maybe before this.
+    QPointer<TSocketContido> bruto_;
     TSocketContido servidor_{this}; // never held back: its reader is the bridge
     int porta_;
     TLimitesPonte limites_;

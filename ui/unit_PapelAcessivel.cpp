@@ -21,11 +21,15 @@ void TPapelAcessivel::definir(QWidget* widget, QAccessible::Role papel, const ch
 }
 
 // Qt asks every factory for each class of an object, the most derived
-// first: a widget given a role is answered at its own class.
-QAccessibleInterface* TPapelAcessivel::fabricar(const QString&, QObject* objeto) {
-    auto* widget = qobject_cast<QWidget*>(objeto);
-    if (!widget)
+// first: a widget given a role is answered at its own class. Objects come
+// from anywhere, Qt WebEngine's own among them, whose classes carry no type
+// information (built without RTTI, as Chromium is): the sanitizer's check of
+// the object's dynamic type would take them for something else.
+[[gnu::no_sanitize("vptr")]] QAccessibleInterface* TPapelAcessivel::fabricar(const QString&,
+                                                                             QObject* objeto) {
+    if (!objeto->isWidgetType())
         return nullptr;
+    auto* widget = static_cast<QWidget*>(objeto);
     const QVariant papel = widget->property(propriedadePapel);
     if (!papel.isValid())
         return nullptr;
