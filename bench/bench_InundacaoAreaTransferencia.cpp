@@ -49,11 +49,17 @@
 
 namespace {
 
+// Every game's players share one profile in memory.
 class TFabricaRuffle : public TFabricaPlayer {
 public:
-    TFlashPlayer* criar(QWidget* pai) override {
-        return new TFlashPlayerRuffle(pai, TPaginaRuffle::perfil({}));
+    TFlashPlayer* criar(QWidget* pai, const QString&) override {
+        static QWebEngineProfile* const perfil = TPaginaRuffle::perfil({}, {});
+        return new TFlashPlayerRuffle(pai, perfil);
     }
+    TMedidorDados medidorDados() const override {
+        return [](const QString&, qint64) { return 0; };
+    }
+    bool limparDados(const QString&) override { return true; }
 };
 
 struct TCaso {
