@@ -161,7 +161,7 @@ void TConexaoProxy::falhou(char codigo) {
     cliente_->conter();
     cliente_->write(resposta(codigo));
     cliente_->disconnectFromHost();
-    QTimer::singleShot(esperaFechamento, this, &TConexaoProxy::fechar);
+    prazo_.start(esperaFechamento);
 }
 
 // A side's bytes go on only while the other side has room; the rest waits in
@@ -193,7 +193,7 @@ void TConexaoProxy::ladoFechou() {
         servidor_.state() == QAbstractSocket::UnconnectedState)
         encerrar();
     else
-        QTimer::singleShot(esperaFechamento, this, &TConexaoProxy::fechar);
+        prazo_.start(esperaFechamento);
 }
 
 void TConexaoProxy::fechar() {

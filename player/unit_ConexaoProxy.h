@@ -9,8 +9,6 @@
 #include <QTimer>
 #include <functional>
 
-class QHostInfo;
-
 // One connection of the player's browser through the pages' proxy (SOCKS5,
 // CONNECT only, no authentication): the browser names a host and port, the
 // name is resolved here, and the connection goes to the first address outside
